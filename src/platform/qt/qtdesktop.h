@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+namespace platform {
+
+class QtDesktop final : public Desktop
+{
+public:
+    bool openPath(const QString& path) override;
+    bool openUrl(const QString& url) override;
+};
+
+} // namespace platform
