@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class Prompter;
+class Clock;
+class Desktop;
+} // namespace platform
+
+namespace app {
+
+// Run-time state of the main window that several sections read. It is not
+// stored: the start-up sequence sets it and the window's life changes it.
+struct AppState
+{
+    QString programFolder;        // folder of the executable
+    QString defaultArchiveFolder; // program folder + "myarcs" (or the user's data folder)
+    QString archiveFolder;        // holds coarc.abs; a redirect may replace the default
+    QString archiveReport;        // tables created at this start, shown once
+    bool windowMinimized = true;  // hidden in the tray or minimized to the taskbar
+    bool restoreBlocked = false;  // a start-up dialog runs: show requests are ignored
+    bool ready = true;            // false only while the first appearance is laid out
+    bool firstShowPending = true;
+    bool firstLookAheadPending = true;
+    bool startupComplete = false;
+    bool programLocked = false;
+    bool migrationNoticePending = true;
+    unsigned currentSectionColour = 0xFFFFFF; // 0xRRGGBB of the active tab's section
+};
+
+// The desktop services every section may need, owned by the program's entry.
+struct Services
+{
+    platform::Prompter& prompter;
+    platform::Clock& clock;
+    platform::Desktop& desktop;
+};
+
+} // namespace app
