@@ -1,0 +1,114 @@
+#include "dayselection.h"
+
+#include "parity.h"
+#include "tasktexts.h"
+
+#include "store/query.h"
+
+namespace calendar {
+namespace {
+
+// The fixed pieces of the selection. Each inserted value stands between the
+// double quotes that close one piece and open the next.
+const QLatin1String Select(R"(SELECT * FROM CRarc66 )");
+const QLatin1String OneShotAll(
+    R"(WHERE ( ( flag = "O" and datefull = :datefull ) or ( flag = "O" and datefull <= :datefull and scadenza >= :datefull and flagscad = "Y"  ) )");
+const QLatin1String OneShotOpen(
+    R"(WHERE ( (flag = "O" and fatto < :datefull and datefull = :datefull) or ( flag = "O" and datefull <= :datefull and scadenza >= :datefull and flagscad = "Y"  ) )");
+const QLatin1String MonthlyAll(R"(OR    (flag = "M" and dayofmonth = ")");
+const QLatin1String MonthlyOpen(R"(OR    (flag = "M" and fatto < :datefull and dayofmonth = ")");
+const QLatin1String WeeklyAll(R"(OR    (flag = "W" and dayofweek  = ")");
+const QLatin1String WeeklyOpen(R"(OR    (flag = "W" and fatto < :datefull and dayofweek  = ")");
+const QLatin1String YearlyAll(R"(OR    (flag = "Y" and data       = ")");
+const QLatin1String YearlyOpen(R"(OR    (flag = "Y" and fatto < :datefull and data       = ")");
+const QLatin1String MidDayOfWeek(R"(" and (dayofweek <> ")");
+const QLatin1String MidDayOfMonth(R"(" and (dayofmonth <> ")");
+const QLatin1String EndMonthly(
+    R"(" or dayofweek is null) and (datefull   <= :datefull) and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
+const QLatin1String EndWeekly(
+    R"(" or dayofmonth is null) and (datefull   <= :datefull) and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
+const QLatin1String EndYearly(
+    R"(" or dayofweek is null) and (datefull   <= :datefull or dayofmonth  = "NO") and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
+const QLatin1String EveryDayAll(R"(OR    (dayofweek = "T" and datefull <= :datefull) ))");
+const QLatin1String EveryDayOpen(
+    R"(OR    (dayofweek = "T" and fatto < :datefull and datefull <= :datefull) ))");
+const QLatin1String NotSuspended(R"(AND   (sospeso <> "Y" or sospeso is null))");
+const QLatin1String NotMarkedDone(R"(AND   (flagfatto <> "Y" or flagfatto is null))");
+const QLatin1String Order(R"(ORDER BY orario,orario2,id)");
+
+QString line(QLatin1String head, const QString& value, QLatin1String middle,
+             const QString& marker, QLatin1String end)
+{
+    return head + doubledQuotes(value) + middle + doubledQuotes(marker) + end;
+}
+
+} // namespace
+
+DayValues dayValuesOf(const QDate& day, const QLocale& locale)
+{
+    const WeekNumber week = weekNumberOf(day);
+    return {dayOfMonthText(day),    weekdayName(locale, day), monthDayText(locale, day),
+            parityMarker(week.week), parityMarker(week.year),  parityMarker(day.month())};
+}
+
+QStringList daySelectionLines(DaySelection variant, const QDate& day, const QLocale& locale,
+                              bool showSuspended)
+{
+    const DayValues v = dayValuesOf(day, locale);
+    const bool all = variant == DaySelection::DailyView;
+    QStringList lines;
+    lines.reserve(9);
+    lines << Select;
+    lines << (variant == DaySelection::AlarmList ? OneShotOpen : OneShotAll);
+    lines << line(all ? MonthlyAll : MonthlyOpen, v.dayOfMonth, MidDayOfWeek, v.monthParity,
+                  EndMonthly);
+    lines << line(all ? WeeklyAll : WeeklyOpen, v.weekday, MidDayOfMonth, v.weekParity, EndWeekly);
+    lines << line(all ? YearlyAll : YearlyOpen, v.monthDay, MidDayOfWeek, v.yearParity, EndYearly);
+    lines << (all ? EveryDayAll : EveryDayOpen);
+    if (!all || !showSuspended)
+        lines << NotSuspended;
+    if (variant == DaySelection::StartOfDayCheck)
+        lines << NotMarkedDone;
+    lines << Order;
+    return lines;
+}
+
+void buildDaySelection(store::Query& query, DaySelection variant, const QDate& day,
+                       const QLocale& locale, bool showSuspended)
+{
+    query.setSql(daySelectionLines(variant, day, locale, showSuspended));
+    query.setDate(QStringLiteral("datefull"), day);
+    query.open();
+}
+
+void refreshAlarmList(store::Query& alarms, const QDate& today, const QLocale& locale)
+{
+    buildDaySelection(alarms, DaySelection::AlarmList, today, locale);
+}
+
+bool asksToEndOnEmptyDay(const QStringList& argumentsAfterProgram)
+{
+    if (argumentsAfterProgram.isEmpty())
+        return false;
+    const QString first = argumentsAfterProgram.first().toUpper();
+    return first == QLatin1String("CONTROLLO") || first == QLatin1String("CONTROL");
+}
+
+bool startOfDayCheck(store::Query& check, const store::Query& dailyView,
+                     const QStringList& argumentsAfterProgram, const QDate& today,
+                     const QLocale& locale, const StartOfDayHooks& hooks)
+{
+    if (hooks.advanceWarnings && hooks.lookAhead)
+        hooks.lookAhead();
+    if (asksToEndOnEmptyDay(argumentsAfterProgram) && dailyView.isEmpty()) {
+        if (hooks.terminate)
+            hooks.terminate();
+        return false;
+    }
+    buildDaySelection(check, DaySelection::StartOfDayCheck, today, locale);
+    if (!check.isEmpty() && hooks.announce)
+        hooks.announce(check);
+    return true;
+}
+
+} // namespace calendar
