@@ -1,13 +1,71 @@
+#include "app/appstate.h"
 #include "app/mainwindow.h"
+#include "platform/clock.h"
+#include "platform/qt/localinstance.h"
+#include "platform/qt/qtdesktop.h"
+#include "platform/qt/qtprompter.h"
+#include "app/handover.h"
+#include "store/database.h"
+
+#include <QDir>
 
 #include <QApplication>
+
+namespace {
+
+// "--archive DIR" puts the archive in DIR instead of the usual folder.
+QString archiveOverride(const QStringList& arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--archive"));
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDINE_VERSION));
-    TMainForm window;
-    window.show();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QStringList arguments = QApplication::arguments().mid(1);
+    const QString archive = archiveOverride(arguments);
+
+    // One running program: a second start hands its arguments over and ends.
+    const QString channel = platform::instanceName(archive);
+    if (platform::handOverToRunningInstance(channel, arguments) == platform::HandOver::Done)
+        return 0;
+
+    platform::QtPrompter prompter;
+    platform::SystemClock clock;
+    platform::QtDesktop desktop;
+    app::AppState state;
+    if (!archive.isEmpty())
+        state.archiveFolder = QDir(archive).absolutePath();
+    store::Database database;
+
+    app::TMainForm window(state, app::Services{prompter, clock, desktop}, database);
+    prompter.setParent(&window);
+    QObject::connect(&window, &app::TMainForm::quitRequested, &app, &QCoreApplication::exit);
+
+    platform::InstanceServer server(channel);
+    QObject::connect(&server, &platform::InstanceServer::showRequested, &window,
+                     &app::TMainForm::showRequest);
+    QObject::connect(&server, &platform::InstanceServer::argumentsReceived, &window,
+                     [](const QStringList& received) {
+                         // Arguments of a second start are accepted and, like
+                         // those of the first, not acted on.
+                         qInfo("corvandine: handed over: %s",
+                               qPrintable(received.join(QLatin1String(" | "))));
+                     });
+    platform::Prompter& ask = prompter;
+    QObject::connect(&server, &platform::InstanceServer::invalidRecord, &window, [&ask] {
+        ask.tell(app::handover::invalidRecordMessage(), platform::Prompter::Kind::Warning);
+    });
+    server.listen();
+
+    if (const auto code = window.formCreate(arguments))
+        return *code;
     return QApplication::exec();
 }

@@ -1,8 +1,428 @@
 #include "mainwindow.h"
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+#include "app/archivefolder.h"
+#include "app/window/sectiontabbar.h"
+#include "app/window/titlebar.h"
+#include "platform/prompter.h"
+#include "store/database.h"
+#include "store/query.h"
+#include "store/settings.h"
+#include "themes/colourtext.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace app {
+
+namespace {
+
+constexpr int ResizeMargin = 5;
+constexpr QSize DefaultSize(670, 592);
+
+struct SectionPage
+{
+    const char* objectName;
+    const char* caption;
+};
+
+// A tab widget whose strip draws each tab in its section's colour.
+class SectionTabWidget final : public QTabWidget
+{
+public:
+    explicit SectionTabWidget(QWidget* parent) : QTabWidget(parent), m_bar(new SectionTabBar(this))
+    {
+        setTabBar(m_bar);
+    }
+    SectionTabBar* sectionTabBar() const { return m_bar; }
+
+private:
+    SectionTabBar* m_bar;
+};
+
+// The nine sections in tab order: the page names other parts look them up by.
+constexpr std::array<SectionPage, TMainForm::SectionCount> SectionPages{{
+    {"TabSheetShot", "One Shot"},
+    {"TabSheetYEAR", "Yearly"},
+    {"TabSheetMonth", "Monthly"},
+    {"TabSheetWEEK", "Weekly "},
+    {"TabSheetTODAY", "Today"},
+    {"TabSheetCONTACTS", "Contacts"},
+    {"TabSheetNotes", "Notes"},
+    {"TabSheetToDo", "To Do"},
+    {"TabSheetSetup", "Options"},
+}};
+
+} // namespace
+
+TMainForm::TMainForm(AppState& state, Services services, store::Database& database,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_state(state),
+      m_services(services), m_db(database), m_general(std::make_unique<store::Query>(database)),
+      m_settings(std::make_unique<store::Settings>(database)),
+      m_archive(std::make_unique<ArchiveFolder>(state, services))
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Corvandine Organizer"));
-    resize(670, 592);
+    setWindowTitle(platform::applicationTitle());
+    setMouseTracking(true);
+    resize(DefaultSize);
+
+    auto* layout = new QVBoxLayout(this);
+    // A thin frame of our own: the edges are where the window is resized.
+    layout->setContentsMargins(ResizeMargin, ResizeMargin, ResizeMargin, ResizeMargin);
+    layout->setSpacing(0);
+
+    buildTitleBar();
+    buildPages();
+    buildTray();
+    buildTimers();
+
+    // Esc anywhere in the window runs the exit sequence.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &TMainForm::speedButtonEXITClick);
+
+    connect(m_settings.get(), &store::Settings::loaded, this, [this] {
+        applySectionColours();
+        m_timerContolloOrario.setInterval(1000);
+        if (m_settings->timeCheck())
+            m_timerContolloOrario.start();
+        else
+            m_timerContolloOrario.stop();
+    });
 }
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildTitleBar()
+{
+    m_titleBar = new TitleBar(this);
+    layout()->addWidget(m_titleBar);
+    connect(m_titleBar, &TitleBar::aboutClicked, this, &TMainForm::about);
+    connect(m_titleBar, &TitleBar::pinToggled, this, &TMainForm::setPinned);
+    connect(m_titleBar, &TitleBar::refreshAllClicked, this, &TMainForm::speedButtonAggiornaTuttoClick);
+    connect(m_titleBar, &TitleBar::iconizeClicked, this, &TMainForm::iconize);
+    connect(m_titleBar, &TitleBar::minimizeClicked, this, &TMainForm::minimizeToTaskbar);
+    connect(m_titleBar, &TitleBar::maximizeClicked, this, &TMainForm::toggleMaximized);
+    connect(m_titleBar, &TitleBar::terminateClicked, this, &TMainForm::speedButtonEXITClick);
+}
+
+void TMainForm::buildPages()
+{
+    m_pages = new SectionTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControlMenu"));
+    m_tabBar = static_cast<SectionTabWidget*>(m_pages)->sectionTabBar();
+    for (int i = 0; i < SectionCount; ++i) {
+        auto* page = new QWidget(m_pages);
+        page->setObjectName(QLatin1String(SectionPages[i].objectName));
+        m_sectionPages[i] = page;
+        m_pages->addTab(page, QLatin1String(SectionPages[i].caption));
+    }
+    m_pages->setCurrentIndex(Today);
+    layout()->addWidget(m_pages);
+    connect(m_pages, &QTabWidget::currentChanged, this, &TMainForm::pageControlMenuChange);
+}
+
+QIcon TMainForm::trayImage(int index) const
+{
+    // Five images: the plain icon and four frames of the "something waits"
+    // animation; the last one is shown while the program starts.
+    static const QColor frames[5] = {QColor(0x4e, 0x7a, 0xb5), QColor(0xe0, 0x6c, 0x3a),
+                                     QColor(0xf0, 0xb4, 0x2a), QColor(0xe0, 0x6c, 0x3a),
+                                     QColor(0x9a, 0x9a, 0x9a)};
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(frames[index % 5]);
+    p.setPen(QPen(frames[index % 5].darker(150), 1.5));
+    p.drawRoundedRect(QRectF(3, 5, 26, 24), 4, 4);
+    p.setBrush(Qt::white);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(7, 13, 18, 12));
+    p.setBrush(frames[index % 5].darker(130));
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 3; ++col)
+            p.drawRect(QRectF(9 + col * 5.5, 15 + row * 5, 3.5, 3));
+    return QIcon(pixmap);
+}
+
+void TMainForm::buildTray()
+{
+    m_tray = new QSystemTrayIcon(trayImage(4), this);
+    m_tray->setObjectName(QStringLiteral("CoolTrayIcon"));
+    m_tray->setToolTip(platform::applicationTitle());
+    m_trayMenu = new QMenu(this);
+    QAction* open = m_trayMenu->addAction(QStringLiteral("Open Corvandine Organizer"));
+    connect(open, &QAction::triggered, this, &TMainForm::open1Click);
+    m_trayMenu->addSeparator();
+    m_trayTerminate = m_trayMenu->addAction(QStringLiteral("Terminate"));
+    connect(m_trayTerminate, &QAction::triggered, this, &TMainForm::speedButtonEXITClick);
+    m_tray->setContextMenu(m_trayMenu);
+    connect(m_tray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                    trayClick();
+            });
+    setWindowIcon(trayImage(0));
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray->show();
+}
+
+void TMainForm::buildTimers()
+{
+    m_timerRitorna.setObjectName(QStringLiteral("TimerRitorna"));
+    m_timerRitorna.setInterval(1);
+    connect(&m_timerRitorna, &QTimer::timeout, this, &TMainForm::timerRitornaTimer);
+
+    m_timerAppari.setObjectName(QStringLiteral("TimerAppari"));
+    m_timerAppari.setInterval(1);
+    connect(&m_timerAppari, &QTimer::timeout, this, &TMainForm::timerAppariTimer);
+
+    m_timerOrologio.setObjectName(QStringLiteral("TimerOrologio"));
+    m_timerOrologio.setInterval(1000);
+    m_timerContolloOrario.setObjectName(QStringLiteral("TimerContolloOrario"));
+    m_timerContolloOrario.setInterval(1000);
+    m_timerFlashTempo.setObjectName(QStringLiteral("TimerFlashTempo"));
+    m_timerFlashTempo.setInterval(1000);
+
+    m_trayAnimation.setInterval(300);
+    connect(&m_trayAnimation, &QTimer::timeout, this, [this] {
+        m_trayImage = (m_trayImage + 1) % 5;
+        m_tray->setIcon(trayImage(m_trayImage));
+    });
+}
+
+void TMainForm::startTrayAnimation()
+{
+    m_trayAnimation.start();
+}
+
+void TMainForm::stopTrayAnimation()
+{
+    m_trayAnimation.stop();
+    m_trayImage = 0;
+    m_tray->setIcon(trayImage(0));
+}
+
+bool TMainForm::isPinned() const
+{
+    return m_titleBar->pinButton()->isChecked();
+}
+
+// ---- Showing the window ------------------------------------------------------------
+
+void TMainForm::showRequest()
+{
+    if (m_state.restoreBlocked)
+        return;
+    raise();
+    if (!isPinned() || m_state.windowMinimized)
+        m_timerAppari.start();
+}
+
+void TMainForm::trayClick()
+{
+    if (m_state.restoreBlocked)
+        return;
+    activateWindow();
+    open1Click();
+}
+
+void TMainForm::open1Click()
+{
+    if (m_state.restoreBlocked)
+        return;
+    if (!isPinned() || m_state.windowMinimized)
+        m_timerAppari.start();
+}
+
+// ---- Title bar ---------------------------------------------------------------------
+
+void TMainForm::about()
+{
+    m_services.prompter.tell(
+        QStringLiteral("Corvandine Organizer %1\r\rTasks, reminders, contacts, notes and a to-do "
+                       "list in one archive.\r\rArchive folder:\r%2")
+            .arg(QCoreApplication::applicationVersion(), m_state.archiveFolder),
+        platform::Prompter::Kind::Information);
+}
+
+void TMainForm::setPinned(bool pinned)
+{
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, pinned);
+    if (visible)
+        show(); // changing the flags hides the window
+    if (m_titleBar->pinButton()->isChecked() != pinned)
+        m_titleBar->pinButton()->setChecked(pinned);
+}
+
+void TMainForm::iconize()
+{
+    // Locking before iconizing comes with the password lock.
+    m_state.windowMinimized = true;
+    if (m_tray->isVisible())
+        hide();
+    else
+        showMinimized(); // no tray on this desktop: the taskbar keeps the window
+}
+
+void TMainForm::minimizeToTaskbar()
+{
+    m_state.windowMinimized = true;
+    showMinimized();
+}
+
+void TMainForm::toggleMaximized()
+{
+    activateWindow();
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+    raise();
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        m_titleBar->setMaximized(isMaximized());
+        if (isMinimized())
+            m_state.windowMinimized = true;
+    }
+    QWidget::changeEvent(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        formShow();
+    return QWidget::event(event);
+}
+
+// ---- Resizing at the edges ---------------------------------------------------------
+
+Qt::Edges TMainForm::edgesAt(const QPoint& pos) const
+{
+    Qt::Edges edges;
+    if (isMaximized())
+        return edges;
+    if (pos.x() < ResizeMargin)
+        edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - ResizeMargin)
+        edges |= Qt::RightEdge;
+    if (pos.y() < ResizeMargin)
+        edges |= Qt::TopEdge;
+    if (pos.y() >= height() - ResizeMargin)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void TMainForm::mouseMoveEvent(QMouseEvent* event)
+{
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if (edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (edges == (Qt::RightEdge | Qt::TopEdge) || edges == (Qt::LeftEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event)
+{
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && edges && windowHandle()) {
+        windowHandle()->startSystemResize(edges);
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+// ---- Sections ----------------------------------------------------------------------
+
+void TMainForm::applySectionColours()
+{
+    for (int i = 0; i < SectionCount; ++i) {
+        const auto section = static_cast<store::Settings::Section>(i);
+        const unsigned rgb = themes::parseColourText(m_settings->sectionColour(section)).value_or(0xD0D0D0);
+        m_tabBar->setTabColour(i, rgb);
+    }
+    pageControlMenuChange();
+}
+
+void TMainForm::pageControlMenuChange()
+{
+    const int index = m_pages->currentIndex();
+    if (index < 0)
+        return;
+    const unsigned rgb = m_tabBar->tabData(index).toUInt();
+    m_state.currentSectionColour = rgb;
+    // The frame and the title bar take the colour of the active section.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(rgb));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    QPalette title = m_titleBar->palette();
+    title.setColor(QPalette::Window, QColor::fromRgb(rgb).darker(115));
+    m_titleBar->setPalette(title);
+    if (index == Today && isTrayAnimating())
+        stopTrayAnimation();
+}
+
+// ---- Ending ------------------------------------------------------------------------
+
+void TMainForm::speedButtonEXITClick()
+{
+    if (m_exitQuestionOpen)
+        return;
+    // A changed password is stored when the special panel closes; unsaved
+    // notes are asked about by the notes section.
+    if (m_settings->query().isActive() && m_settings->timeCheck()) {
+        m_exitQuestionOpen = true;
+        m_trayTerminate->setEnabled(false);
+        m_pages->setCurrentIndex(Setup);
+        m_timerFlashTempo.start();
+        const bool quit = m_services.prompter.ask(
+            QStringLiteral(" Hey! If you quit me, I can't notify you about the tasks at right "
+                           "time! Quit anyway?"));
+        m_timerFlashTempo.stop();
+        m_exitQuestionOpen = false;
+        if (!quit) {
+            m_trayTerminate->setEnabled(true);
+            return;
+        }
+    }
+    endProgram(0);
+}
+
+void TMainForm::endProgram(int code)
+{
+    m_tray->hide();
+    emit quitRequested(code);
+}
+
+void TMainForm::speedButtonAggiornaTuttoClick()
+{
+    // Each section reloads its list here as it comes to the window.
+    m_settings->load();
+}
+
+} // namespace app

@@ -1,10 +1,144 @@
 #pragma once
 
-#include <QMainWindow>
+#include "app/appstate.h"
 
-class TMainForm final : public QMainWindow
+#include <QIcon>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <memory>
+
+class QTabWidget;
+class QMenu;
+class QAction;
+
+namespace store {
+class Database;
+class Query;
+class Settings;
+} // namespace store
+
+namespace app {
+
+class ArchiveFolder;
+class SectionTabBar;
+class TitleBar;
+
+// The program's one window: a borderless frame with its own title bar and a
+// tab per section. It owns the queries, the timers and the tray icon, runs
+// the start-up sequence in its fixed order and the exit sequence. Sections
+// are widgets of their own; this class only composes them.
+class TMainForm final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // The sections, in the order of their tabs.
+    enum Section { Shot, Year, Month, Week, Today, Contacts, Notes, ToDo, Setup, SectionCount };
+
+    TMainForm(AppState& state, Services services, store::Database& database,
+              QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The ordered creation sequence. Returns the exit code when the program
+    // must end before its event loop runs (too long a path, an archive that
+    // cannot be opened, the "CONTROL" rule, "No" to the colour question).
+    std::optional<int> formCreate(const QStringList& arguments);
+
+    // A second start asked the window to come forward.
+    void showRequest();
+    // The tray icon was clicked (or "Open Corvandine Organizer" chosen).
+    void trayClick();
+    void open1Click();
+    // Asks what the exit sequence asks and ends the program when it may.
+    void speedButtonEXITClick();
+    void speedButtonAggiornaTuttoClick();
+    void pageControlMenuChange();
+
+    QTabWidget* pageControl() const { return m_pages; }
+    store::Settings& settings() { return *m_settings; }
+    bool isPinned() const;
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+
+    // How many tasks the daily view of today lists; the "CONTROL" start ends
+    // at once when it is none. Set by the task calendar.
+    std::function<int()> todayTaskCount;
+
+    // Tray animation while an announcement waits.
+    void startTrayAnimation();
+    void stopTrayAnimation();
+    bool isTrayAnimating() const { return m_trayAnimation.isActive(); }
+
+signals:
+    // The program ends: the event loop should quit with this code.
+    void quitRequested(int code);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Construction of the window's pieces.
+    void buildTitleBar();
+    void buildPages();
+    void buildTray();
+    void buildTimers();
+    QIcon trayImage(int index) const;
+
+    // Start-up steps.
+    bool colourDepthAccepted();
+    std::optional<int> initPaths();
+    std::optional<int> openAndBuildArchive();
+    void applySettings();
+    void applyStartTab();
+    void applyWindowSize();
+    void timerRitornaTimer();
+    void timerAppariTimer();
+    void firstShow();
+    void formShow();
+
+    // Window handling.
+    void iconize();
+    void minimizeToTaskbar();
+    void toggleMaximized();
+    void setPinned(bool pinned);
+    void applySectionColours();
+    Qt::Edges edgesAt(const QPoint& pos) const;
+    void endProgram(int code);
+    void about();
+
+    AppState& m_state;
+    Services m_services;
+    store::Database& m_db;
+    std::unique_ptr<store::Query> m_general;
+    std::unique_ptr<store::Settings> m_settings;
+    std::unique_ptr<ArchiveFolder> m_archive;
+
+    TitleBar* m_titleBar = nullptr;
+    QTabWidget* m_pages = nullptr;
+    SectionTabBar* m_tabBar = nullptr;
+    std::array<QWidget*, SectionCount> m_sectionPages{};
+
+    QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_trayMenu = nullptr;
+    QAction* m_trayTerminate = nullptr;
+    int m_trayImage = 4;
+
+    QTimer m_timerRitorna;
+    QTimer m_timerAppari;
+    QTimer m_timerOrologio;
+    QTimer m_timerContolloOrario;
+    QTimer m_timerFlashTempo;
+    QTimer m_trayAnimation;
+
+    bool m_exitQuestionOpen = false;
 };
+
+} // namespace app

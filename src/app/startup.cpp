@@ -1,0 +1,237 @@
+// The start-up sequence of the main window and its first appearance.
+#include "mainwindow.h"
+
+#include "app/archivefolder.h"
+#include "app/archivepaths.h"
+#include "app/window/sectiontabbar.h"
+#include "app/window/titlebar.h"
+#include "platform/prompter.h"
+#include "store/database.h"
+#include "store/query.h"
+#include "store/schema.h"
+#include "store/settings.h"
+#include "store/sqlerror.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace app {
+
+using Kind = platform::Prompter::Kind;
+
+namespace {
+constexpr QSize DefaultSize(670, 592);
+}
+
+std::optional<int> TMainForm::formCreate(const QStringList& arguments)
+{
+    if (!colourDepthAccepted())
+        return 0;
+    // The weekday and month pick lists of the section searches are filled by
+    // the task lists as they come to the window.
+    if (auto code = initPaths())
+        return code;
+    m_archive->readNetFolder();
+    m_titleBar->refreshAllButton()->setVisible(m_archive->isRedirected());
+    if (auto code = openAndBuildArchive())
+        return code;
+    if (!m_settings->loadOrReport(m_services.prompter))
+        return 1;
+    applySettings();
+    applyWindowSize();
+
+    // "CONTROL" on the command line: a start from a scheduler that only
+    // wants to see the program when today has something to do.
+    const QString first = arguments.value(0).toUpper();
+    if (first == QLatin1String("CONTROL") || first == QLatin1String("CONTROLLO")) {
+        if (todayTaskCount && todayTaskCount() == 0)
+            return 0;
+    }
+
+    m_state.startupComplete = true;
+    m_timerOrologio.start();
+    m_timerRitorna.start();
+    return std::nullopt;
+}
+
+bool TMainForm::colourDepthAccepted()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->depth() > 8)
+        return true;
+    m_tray->hide();
+    const bool go = m_services.prompter.ask(
+        QStringLiteral("The correct execution of Corvandine Organizer requires that Windows is set "
+                       "to more than 256 colors.\rDo you want to continue running Corvandine "
+                       "Organizer?"),
+        Kind::WarningQuestion);
+    if (go && QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray->show();
+    return go;
+}
+
+std::optional<int> TMainForm::initPaths()
+{
+    if (m_state.programFolder.isEmpty())
+        m_state.programFolder = programFolder();
+    if (m_state.defaultArchiveFolder.isEmpty())
+        m_state.defaultArchiveFolder = defaultArchiveFolderFor(m_state.programFolder);
+    // The limit counts the program folder with its trailing separator.
+    const QString shown = QDir::toNativeSeparators(m_state.programFolder + u'/');
+    const qsizetype length = shown.size() + 6; // + "myarcs"
+    if (m_state.defaultArchiveFolder.startsWith(m_state.programFolder)
+        && length > MaxDefaultArchivePath) {
+        m_timerOrologio.stop();
+        m_timerContolloOrario.stop();
+        m_state.restoreBlocked = true;
+        m_services.prompter.tell(
+            QStringLiteral("The path where you're trying to run me is too long:\r\n") + shown
+                + QStringLiteral("\r\n\r\nYou need to install me in another shorter by at least ")
+                + QString::number(length - MaxDefaultArchivePath) + QStringLiteral(" characters."),
+            Kind::Warning);
+        return 0;
+    }
+    if (m_state.archiveFolder.isEmpty())
+        m_state.archiveFolder = m_state.defaultArchiveFolder;
+    return std::nullopt;
+}
+
+std::optional<int> TMainForm::openAndBuildArchive()
+{
+    try {
+        m_archive->openArchive(m_db);
+    } catch (const store::SqlError& error) {
+        // Never replace or empty an archive the engine cannot read: the user
+        // may still restore it.
+        m_services.prompter.tell(
+            QStringLiteral("I can not open the archive:\r") + databaseFilePath(m_state.archiveFolder)
+                + QStringLiteral("\r\r") + error.className() + QStringLiteral(": ")
+                + error.message()
+                + QStringLiteral("\r\rThe file was left as it is. Restore a backup or move the "
+                                 "file away, then start me again."),
+            Kind::Warning);
+        return 2;
+    }
+    try {
+        store::ArchiveEnvironment env;
+        env.archiveFolder = m_state.archiveFolder;
+        env.programFolder = m_state.programFolder;
+        env.migrationNoticePending = m_state.migrationNoticePending;
+        env.loadSettings = [this] { m_settings->load(); };
+        m_state.archiveReport += store::ArchiveBuilder(m_db, *m_general, m_settings->query(), env).build();
+    } catch (const store::SqlError& error) {
+        m_services.prompter.tell(store::Settings::errorText(error), Kind::Warning);
+        return 2;
+    }
+    return std::nullopt;
+}
+
+void TMainForm::applySettings()
+{
+    // Tabs the user hid stay hidden; with any hidden the strip is drawn plainly.
+    bool allVisible = true;
+    for (int i = 0; i < store::Settings::VisibleTabCount; ++i) {
+        const bool visible = m_settings->tabVisible(static_cast<store::Settings::Section>(i));
+        m_pages->setTabVisible(i, visible);
+        allVisible = allVisible && visible;
+    }
+    m_tabBar->setColoured(allVisible);
+    applyStartTab();
+    if (!m_settings->storedPassword().isEmpty() && m_settings->lockOnStartup())
+        m_state.programLocked = true;
+}
+
+void TMainForm::applyStartTab()
+{
+    const QString tab = m_settings->startTab();
+    if (tab == QLatin1String("-")) {
+        m_pages->setCurrentIndex(Today);
+        auto options = m_settings->currentOptions();
+        options.startTab = QStringLiteral("4");
+        m_settings->saveOptions(options);
+        return;
+    }
+    bool ok = false;
+    const int index = tab.toInt(&ok);
+    if (!ok || index < 0 || index > Setup)
+        return;
+    if (index == Setup || m_pages->isTabVisible(index))
+        m_pages->setCurrentIndex(index);
+}
+
+void TMainForm::applyWindowSize()
+{
+    resize(std::max(m_settings->winWidth(), 200), std::max(m_settings->winHeight(), 200));
+    if (m_settings->winState() != QLatin1String("wsNormal"))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::timerRitornaTimer()
+{
+    if (m_state.restoreBlocked || !m_settings->query().isActive())
+        return;
+    if (!m_settings->minimized())
+        trayClick();
+    m_trayImage = 0;
+    m_tray->setIcon(trayImage(0));
+    m_timerRitorna.stop();
+}
+
+void TMainForm::timerAppariTimer()
+{
+    if (m_state.restoreBlocked || !m_state.ready)
+        return;
+    m_state.windowMinimized = false;
+    if (isTrayAnimating()) {
+        m_pages->setCurrentIndex(Today);
+        stopTrayAnimation();
+    }
+    if (m_state.firstShowPending)
+        firstShow();
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    pageControlMenuChange();
+    raise();
+    activateWindow();
+    m_timerAppari.stop();
+    m_state.firstLookAheadPending = false;
+}
+
+void TMainForm::firstShow()
+{
+    m_state.ready = false;
+    resize(size().expandedTo(DefaultSize));
+
+    if (!m_state.archiveReport.isEmpty()) {
+        const QString report = m_state.archiveReport + QStringLiteral("\rAll this happened in the folder:\r")
+                               + m_state.archiveFolder + u'\r';
+        m_state.archiveReport.clear();
+        m_state.restoreBlocked = true;
+        m_services.prompter.tell(report, Kind::Information,
+                                 platform::applicationTitle() + QStringLiteral(" - Archive report"));
+        m_state.restoreBlocked = false;
+    }
+
+    m_state.firstShowPending = false;
+    m_state.ready = true;
+    for (int i = 0; i < SectionCount; ++i) {
+        const QString caption = m_pages->tabText(i).trimmed();
+        m_pages->setTabText(i, u' ' + caption + u' ');
+    }
+    setMinimumSize(DefaultSize);
+    resize(size().expandedTo(DefaultSize));
+}
+
+void TMainForm::formShow()
+{
+    if (!m_settings->query().isActive())
+        return;
+    m_titleBar->messageButton()->setVisible(m_state.migrationNoticePending
+                                            && m_settings->migrationInfo());
+}
+
+} // namespace app

@@ -1,0 +1,199 @@
+#include "app/mainwindow.h"
+#include "platform/testing/manualclock.h"
+#include "platform/testing/recordingdesktop.h"
+#include "platform/testing/scriptedprompter.h"
+#include "store/database.h"
+#include "store/query.h"
+#include "store/settings.h"
+
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace app;
+
+class TestMainWindow final : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    platform::ScriptedPrompter m_prompter;
+    platform::ManualClock m_clock;
+    platform::RecordingDesktop m_desktop;
+    AppState m_state;
+    std::unique_ptr<store::Database> m_db;
+    std::unique_ptr<TMainForm> m_window;
+
+    TMainForm& makeWindow()
+    {
+        m_window = std::make_unique<TMainForm>(m_state, Services{m_prompter, m_clock, m_desktop},
+                                               *m_db);
+        return *m_window;
+    }
+
+    // Prepares an archive in the default folder and changes its settings row.
+    void presetSettings(const QString& assignments)
+    {
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        store::Query q(*m_db);
+        q.setSql({QStringLiteral("UPDATE CRset63 SET ") + assignments});
+        q.execSql();
+        m_window.reset();
+        m_db->close();
+        m_prompter = platform::ScriptedPrompter();
+        m_state = AppState();
+        m_state.programFolder = m_dir->path();
+    }
+
+    static void saveScreenshot(QWidget& w, const char* name)
+    {
+        const QString folder = qEnvironmentVariable("CORVANDINE_SCREENSHOTS");
+        if (!folder.isEmpty())
+            w.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_prompter = platform::ScriptedPrompter();
+        m_state = AppState();
+        m_state.programFolder = m_dir->path();
+        m_db = std::make_unique<store::Database>();
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_db.reset();
+    }
+
+    void firstStartCreatesTheArchiveAndReportsIt()
+    {
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("myarcs/coarc.abs"))));
+        QTRY_VERIFY(w.isVisible());
+        QCOMPARE(m_prompter.shown.size(), 1);
+        const auto& report = m_prompter.shown.first();
+        QCOMPARE(report.caption, QStringLiteral("Corvandine Organizer - Archive report"));
+        QCOMPARE(report.text.split(u'\r', Qt::SkipEmptyParts),
+                 QStringList({"-> Archive GROUPS <<created>>", "-> Archive NOTE <<created>>",
+                              "-> Archive TO-DO <<created>>", "-> Archive TASKS <<created>>",
+                              "-> Archive REPOSITORY <<created>>",
+                              "-> Archive CONTACTS <<created>>", "-> Archive OPTIONS <<created>>",
+                              "All this happened in the folder:",
+                              m_dir->filePath(QStringLiteral("myarcs"))}));
+        QCOMPARE(w.size(), QSize(670, 592));
+        QCOMPARE(w.pageControl()->currentWidget()->objectName(), QStringLiteral("TabSheetTODAY"));
+        saveScreenshot(w, "mainwindow-today.png");
+        w.pageControl()->setCurrentIndex(TMainForm::Setup);
+        saveScreenshot(w, "mainwindow-options.png");
+    }
+
+    void secondStartReportsNothing()
+    {
+        presetSettings(QStringLiteral("minimized = \"N\""));
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+        QVERIFY(m_prompter.shown.isEmpty());
+    }
+
+    void startMinimizedStaysHidden()
+    {
+        presetSettings(QStringLiteral("minimized = \"Y\""));
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QTest::qWait(50);
+        QVERIFY(!w.isVisible());
+        w.trayClick();
+        QTRY_VERIFY(w.isVisible());
+    }
+
+    void startTab_data()
+    {
+        QTest::addColumn<QString>("assignments");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("weekly") << "startab = \"3\"" << "TabSheetWEEK";
+        QTest::newRow("weekly hidden keeps Today") << "startab = \"3\", TabWeekVisible = false"
+                                                   << "TabSheetTODAY";
+        QTest::newRow("options") << "startab = \"8\"" << "TabSheetSetup";
+    }
+
+    void startTab()
+    {
+        QFETCH(QString, assignments);
+        QFETCH(QString, page);
+        presetSettings(assignments);
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QCOMPARE(w.pageControl()->currentWidget()->objectName(), page);
+    }
+
+    void tooLongProgramFolderStops()
+    {
+        // 121 characters and the separator: the archive path is 128 long.
+        m_state.programFolder = QStringLiteral("/") + QString(120, u'p');
+        m_state.defaultArchiveFolder = m_state.programFolder + QStringLiteral("/myarcs");
+        TMainForm& w = makeWindow();
+        QCOMPARE(w.formCreate({}), std::optional<int>(0));
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QVERIFY(m_prompter.shown.first().text.endsWith(
+            QStringLiteral("You need to install me in another shorter by at least 1 characters.")));
+        QVERIFY(!m_db->isOpen());
+    }
+
+    void corruptArchiveEndsTheStartAndStaysAsItWas()
+    {
+        const QString folder = m_dir->filePath(QStringLiteral("myarcs"));
+        QDir().mkpath(folder);
+        QFile file(QDir(folder).filePath(QStringLiteral("coarc.abs")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray junk = QByteArray("garbage ").repeated(600);
+        file.write(junk);
+        file.close();
+        TMainForm& w = makeWindow();
+        QCOMPARE(w.formCreate({}), std::optional<int>(2));
+        QVERIFY(m_prompter.shown.first().text.contains(file.fileName()));
+        QVERIFY(m_prompter.shown.first().text.contains(QStringLiteral("EDatabaseFileError")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), junk);
+    }
+
+    void exitAsksWhileTheTimeAlarmIsOn_data()
+    {
+        QTest::addColumn<QString>("timecheck");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("alarm on, No") << "Y" << QList<bool>{false} << 1 << false;
+        QTest::newRow("alarm on, Yes") << "Y" << QList<bool>{true} << 1 << true;
+        QTest::newRow("alarm off") << "N" << QList<bool>{} << 0 << true;
+    }
+
+    void exitAsksWhileTheTimeAlarmIsOn()
+    {
+        QFETCH(QString, timecheck);
+        QFETCH(QList<bool>, answers);
+        QFETCH(int, questions);
+        QFETCH(bool, ends);
+        presetSettings(QStringLiteral("timecheck = \"%1\"").arg(timecheck));
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+        QSignalSpy quit(&w, &TMainForm::quitRequested);
+        for (bool a : answers)
+            m_prompter.answers.enqueue(a);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(m_prompter.shown.size(), questions);
+        QCOMPARE(quit.size(), ends ? 1 : 0);
+        if (questions)
+            QCOMPARE(w.pageControl()->currentWidget()->objectName(), QStringLiteral("TabSheetSetup"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
