@@ -54,7 +54,11 @@ DayValues dayValuesOf(const QDate& day, const QLocale& locale)
 QStringList daySelectionLines(DaySelection variant, const QDate& day, const QLocale& locale,
                               bool showSuspended)
 {
-    const DayValues v = dayValuesOf(day, locale);
+    return daySelectionLines(variant, dayValuesOf(day, locale), showSuspended);
+}
+
+QStringList daySelectionLines(DaySelection variant, const DayValues& v, bool showSuspended)
+{
     const bool all = variant == DaySelection::DailyView;
     QStringList lines;
     lines.reserve(9);

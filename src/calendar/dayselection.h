@@ -38,6 +38,8 @@ DayValues dayValuesOf(const QDate& day, const QLocale& locale);
 // unless `showSuspended` (which only the daily view honours).
 QStringList daySelectionLines(DaySelection variant, const QDate& day, const QLocale& locale,
                               bool showSuspended = false);
+QStringList daySelectionLines(DaySelection variant, const DayValues& values,
+                              bool showSuspended = false);
 
 // Puts the selection for `day` on `query` with `:datefull` bound, and opens it.
 void buildDaySelection(store::Query& query, DaySelection variant, const QDate& day,
