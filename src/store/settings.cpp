@@ -24,9 +24,9 @@ QString quoted(const QString& value)
 const std::array<QString, Settings::SectionCount>& colourColumns()
 {
     static const std::array<QString, Settings::SectionCount> columns = {
-        QStringLiteral("ShotColor"),  QStringLiteral("YearColor"),    QStringLiteral("MonthColor"),
-        QStringLiteral("WeekColor"),  QStringLiteral("TodayColor"),   QStringLiteral("ContactColor"),
-        QStringLiteral("NotesColor"), QStringLiteral("TodoColor"),    QStringLiteral("UserColor")};
+        QStringLiteral("ShotColor"),  QStringLiteral("YearColor"),  QStringLiteral("MonthColor"),
+        QStringLiteral("WeekColor"),  QStringLiteral("TodayColor"), QStringLiteral("ContactColor"),
+        QStringLiteral("NotesColor"), QStringLiteral("TodoColor"),  QStringLiteral("UserColor")};
     return columns;
 }
 
@@ -43,10 +43,10 @@ const std::array<QString, Settings::SectionCount>& defaultColours()
 QString tabColumn(Settings::Section section)
 {
     static const std::array<QString, Settings::VisibleTabCount> columns = {
-        QStringLiteral("TabShotVisible"),     QStringLiteral("TabYearVisible"),
-        QStringLiteral("TabMonthVisible"),    QStringLiteral("TabWeekVisible"),
-        QStringLiteral("TabTodayVisible"),    QStringLiteral("TabContactsVisible"),
-        QStringLiteral("TabNotesVisible"),    QStringLiteral("TabToDoVisible")};
+        QStringLiteral("TabShotVisible"),  QStringLiteral("TabYearVisible"),
+        QStringLiteral("TabMonthVisible"), QStringLiteral("TabWeekVisible"),
+        QStringLiteral("TabTodayVisible"), QStringLiteral("TabContactsVisible"),
+        QStringLiteral("TabNotesVisible"), QStringLiteral("TabToDoVisible")};
     const auto i = size_t(section);
     return i < columns.size() ? columns[i] : QString();
 }
@@ -78,8 +78,8 @@ void Settings::load()
     for (size_t i = 0; i < m_colours.size(); ++i)
         m_colours[i] = text(colourColumns()[i], defaultColours()[i]);
     const int index = scaleIndex();
-    m_scalePercent = index >= 0 && index < scaleEntries().size() ? scaleEntries()[index].toInt()
-                                                                  : 100;
+    m_scalePercent =
+        index >= 0 && index < scaleEntries().size() ? scaleEntries()[index].toInt() : 100;
     emit loaded();
 }
 
@@ -96,8 +96,8 @@ bool Settings::loadOrReport(platform::Prompter& prompter)
 
 QString Settings::errorText(const SqlError& error)
 {
-    return QStringLiteral("Errore di tipo: ") + error.className() + QStringLiteral(", Messaggio: ")
-           + error.message();
+    return QStringLiteral("Errore di tipo: ") + error.className() +
+           QStringLiteral(", Messaggio: ") + error.message();
 }
 
 void Settings::loadEditor()
@@ -215,7 +215,8 @@ void Settings::saveOptions(const OptionValues& v)
         QStringLiteral("UPDATE CRset63"),
         QStringLiteral("SET autostart = \"") + yn(v.autostart) + QStringLiteral("\","),
         QStringLiteral("    minimized = \"") + yn(v.minimized) + QStringLiteral("\","),
-        QStringLiteral("    soundon   = \"") + soundCode({v.soundAlarm, v.popup}) + QStringLiteral("\","),
+        QStringLiteral("    soundon   = \"") + soundCode({v.soundAlarm, v.popup}) +
+            QStringLiteral("\","),
         QStringLiteral("    wavesound = \"") + quoted(v.waveSound) + QStringLiteral("\","),
         QStringLiteral("    breakline = \"") + yn(v.breakLine) + QStringLiteral("\","),
         QStringLiteral("    formatbar = \"") + yn(v.formatBar) + QStringLiteral("\","),
@@ -253,8 +254,8 @@ void Settings::saveSectionColours(const std::array<QString, SectionCount>& colou
     exec(lines, {});
 }
 
-void Settings::saveEditorSettings(const QString& fontName, const QString& fontColour,
-                                  int fontSize, int charset, const QString& backColour)
+void Settings::saveEditorSettings(const QString& fontName, const QString& fontColour, int fontSize,
+                                  int charset, const QString& backColour)
 {
     const QStringList lines = {
         QStringLiteral("UPDATE CRset63"),
@@ -290,7 +291,10 @@ void Settings::writeText(const QString& column, const QString& value)
     });
 }
 
-void Settings::writeFutureFlag(bool on) { writeBoolean(QStringLiteral("futuro_flag"), on); }
+void Settings::writeFutureFlag(bool on)
+{
+    writeBoolean(QStringLiteral("futuro_flag"), on);
+}
 void Settings::writeFutureDays(int days)
 {
     writeInteger(QStringLiteral("futuro_days"), qBound(1, days, 366));
@@ -301,13 +305,34 @@ void Settings::writeScaleIndex(int index)
     if (index >= 0 && index < scaleEntries().size())
         m_scalePercent = scaleEntries()[index].toInt();
 }
-void Settings::writeAmpm(bool on) { writeBoolean(QStringLiteral("ampm"), on); }
-void Settings::writeHideTips(bool on) { writeBoolean(QStringLiteral("hidetips"), on); }
-void Settings::writeReadOnlyOffered(bool on) { writeBoolean(QStringLiteral("solalettura"), on); }
-void Settings::writeThemeName(const QString& name) { writeText(QStringLiteral("theme_name"), name); }
-void Settings::writeCentralino(bool on) { writeBoolean(QStringLiteral("centralino"), on); }
-void Settings::writeGridMode(bool on) { writeBoolean(QStringLiteral("gridmode"), on); }
-void Settings::writeMigrationInfo(bool on) { writeBoolean(QStringLiteral("migrationinfo"), on); }
+void Settings::writeAmpm(bool on)
+{
+    writeBoolean(QStringLiteral("ampm"), on);
+}
+void Settings::writeHideTips(bool on)
+{
+    writeBoolean(QStringLiteral("hidetips"), on);
+}
+void Settings::writeReadOnlyOffered(bool on)
+{
+    writeBoolean(QStringLiteral("solalettura"), on);
+}
+void Settings::writeThemeName(const QString& name)
+{
+    writeText(QStringLiteral("theme_name"), name);
+}
+void Settings::writeCentralino(bool on)
+{
+    writeBoolean(QStringLiteral("centralino"), on);
+}
+void Settings::writeGridMode(bool on)
+{
+    writeBoolean(QStringLiteral("gridmode"), on);
+}
+void Settings::writeMigrationInfo(bool on)
+{
+    writeBoolean(QStringLiteral("migrationinfo"), on);
+}
 void Settings::writeMemGroupContact(const QString& group)
 {
     writeText(QStringLiteral("mem_group_contact"), group);

@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <QObject>
 #include <QStringList>
-
 #include <array>
 #include <functional>
 #include <optional>
@@ -66,7 +65,18 @@ class Settings final : public QObject
 {
     Q_OBJECT
 public:
-    enum class Section { OneShot, Yearly, Monthly, Weekly, Today, Contacts, Notes, ToDo, Options };
+    enum class Section
+    {
+        OneShot,
+        Yearly,
+        Monthly,
+        Weekly,
+        Today,
+        Contacts,
+        Notes,
+        ToDo,
+        Options
+    };
     static constexpr int SectionCount = 9;
     // The eight section tabs whose visibility is stored (Options is always shown).
     static constexpr int VisibleTabCount = 8;
@@ -94,10 +104,19 @@ public:
     QString waveSound() const;
     bool breakLine() const { return yes(QStringLiteral("breakline"), true); }
     bool formatBar() const { return yes(QStringLiteral("formatbar")); }
-    QString fontName() const { return text(QStringLiteral("fontname"), QStringLiteral("Fixedsys")); }
-    QString fontColour() const { return text(QStringLiteral("fontcolor"), QStringLiteral("clBlack")); }
+    QString fontName() const
+    {
+        return text(QStringLiteral("fontname"), QStringLiteral("Fixedsys"));
+    }
+    QString fontColour() const
+    {
+        return text(QStringLiteral("fontcolor"), QStringLiteral("clBlack"));
+    }
     int fontSize() const { return int(integer(QStringLiteral("fontsize"), 8)); }
-    QString backColour() const { return text(QStringLiteral("backcolor"), QStringLiteral("clWhite")); }
+    QString backColour() const
+    {
+        return text(QStringLiteral("backcolor"), QStringLiteral("clWhite"));
+    }
     int charset() const { return int(integer(QStringLiteral("charset"), 0)); }
     bool timeCheck() const { return yes(QStringLiteral("timecheck"), true); }
     QString dataShot() const;
@@ -106,7 +125,10 @@ public:
     int dataYearIndex() const { return int(integer(QStringLiteral("DataYearIndex"), 0)); }
     int winWidth() const { return int(integer(QStringLiteral("WinWidth"), 670)); }
     int winHeight() const { return int(integer(QStringLiteral("WinHeight"), 592)); }
-    QString winState() const { return text(QStringLiteral("WinStato"), QStringLiteral("wsNormal")); }
+    QString winState() const
+    {
+        return text(QStringLiteral("WinStato"), QStringLiteral("wsNormal"));
+    }
     QString storedPassword() const { return text(QStringLiteral("psw"), QString()); }
     bool lockOnStartup() const { return yes(QStringLiteral("blocco"), true); }
     bool showCalendar() const { return yes(QStringLiteral("showcale"), true); }
@@ -115,7 +137,10 @@ public:
     int futureDays() const { return int(integer(QStringLiteral("futuro_days"), 5)); }
     int scaleIndex() const { return int(integer(QStringLiteral("scala_index"), 0)); }
     bool ampm() const { return logical(QStringLiteral("ampm"), false); }
-    QString themeName() const { return text(QStringLiteral("theme_name"), QStringLiteral("default")); }
+    QString themeName() const
+    {
+        return text(QStringLiteral("theme_name"), QStringLiteral("default"));
+    }
     bool tabVisible(Section section) const;
     bool centralino() const { return logical(QStringLiteral("centralino"), false); }
     bool gridMode() const { return logical(QStringLiteral("gridmode"), false); }

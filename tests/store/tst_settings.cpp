@@ -115,11 +115,13 @@ private slots:
         m_settings->saveOptions(v);
 
         const QList<std::pair<QString, QString>> expected = {
-            {"autostart", "Y"},   {"minimized", "Y"},        {"soundon", "V"},
-            {"wavesound", "C:/alarms/bell.wav"},             {"breakline", "N"},
-            {"formatbar", "Y"},   {"timecheck", "N"},        {"DataShot", "mm/dd/yyyy"},
-            {"DataYear", "mmmm dd"}, {"DataShotIndex", "5"}, {"DataYearIndex", "5"},
-            {"psw", "secret"},    {"blocco", "N"},           {"showcale", "N"},
+            {"autostart", "Y"},      {"minimized", "Y"},
+            {"soundon", "V"},        {"wavesound", "C:/alarms/bell.wav"},
+            {"breakline", "N"},      {"formatbar", "Y"},
+            {"timecheck", "N"},      {"DataShot", "mm/dd/yyyy"},
+            {"DataYear", "mmmm dd"}, {"DataShotIndex", "5"},
+            {"DataYearIndex", "5"},  {"psw", "secret"},
+            {"blocco", "N"},         {"showcale", "N"},
             {"startab", "6"}};
         for (const auto& [column, value] : expected)
             QVERIFY2(stored(column) == value, qPrintable(column + " = " + stored(column)));
@@ -186,25 +188,35 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QDateTime march(QDate(2027, 3, 1), QTime(0, 0));
         const QDateTime december(QDate(2031, 12, 25), QTime(0, 0));
-        QTest::newRow("full weekday") << march << "dddd d mmmm yyyy" << "Monday 1 March 2027";
-        QTest::newRow("d mmmm yyyy") << march << "d mmmm yyyy" << "1 March 2027";
-        QTest::newRow("dd mmmm yyyy") << march << "dd mmmm yyyy" << "01 March 2027";
-        QTest::newRow("dd/mm/yyyy") << march << "dd/mm/yyyy" << "01/03/2027";
-        QTest::newRow("dddd dd") << march << "dddd dd mmmm yyyy" << "Monday 01 March 2027";
-        QTest::newRow("mm/dd/yyyy") << december << "mm/dd/yyyy" << "12/25/2031";
-        QTest::newRow("mmmm dd, yyyy") << march << "mmmm dd, yyyy" << "March 01, 2027";
-        QTest::newRow("short names") << december << "ddd d mmm yy" << "Thu 25 Dec 31";
-        QTest::newRow("yearly mmmm d") << december << "mmmm d" << "December 25";
-        QTest::newRow("upper case") << march << "DD/MM" << "01/03";
-        QTest::newRow("clock 24h") << QDateTime(QDate(2027, 3, 1), QTime(14, 5, 9))
-                                   << Settings::clockFormat(false)
-                                   << "Monday 1 March 2027 - 14:05:09";
+        QTest::newRow("full weekday") << march << "dddd d mmmm yyyy"
+                                      << "Monday 1 March 2027";
+        QTest::newRow("d mmmm yyyy") << march << "d mmmm yyyy"
+                                     << "1 March 2027";
+        QTest::newRow("dd mmmm yyyy") << march << "dd mmmm yyyy"
+                                      << "01 March 2027";
+        QTest::newRow("dd/mm/yyyy") << march << "dd/mm/yyyy"
+                                    << "01/03/2027";
+        QTest::newRow("dddd dd") << march << "dddd dd mmmm yyyy"
+                                 << "Monday 01 March 2027";
+        QTest::newRow("mm/dd/yyyy") << december << "mm/dd/yyyy"
+                                    << "12/25/2031";
+        QTest::newRow("mmmm dd, yyyy") << march << "mmmm dd, yyyy"
+                                       << "March 01, 2027";
+        QTest::newRow("short names") << december << "ddd d mmm yy"
+                                     << "Thu 25 Dec 31";
+        QTest::newRow("yearly mmmm d") << december << "mmmm d"
+                                       << "December 25";
+        QTest::newRow("upper case") << march << "DD/MM"
+                                    << "01/03";
+        QTest::newRow("clock 24h")
+            << QDateTime(QDate(2027, 3, 1), QTime(14, 5, 9)) << Settings::clockFormat(false)
+            << "Monday 1 March 2027 - 14:05:09";
         QTest::newRow("clock pm") << QDateTime(QDate(2027, 3, 1), QTime(14, 5, 9))
                                   << Settings::clockFormat(true)
                                   << "Monday 1 March 2027 - 02:05:09 pm";
-        QTest::newRow("clock midnight") << QDateTime(QDate(2027, 3, 1), QTime(0, 30, 0))
-                                        << Settings::clockFormat(true)
-                                        << "Monday 1 March 2027 - 12:30:00 am";
+        QTest::newRow("clock midnight")
+            << QDateTime(QDate(2027, 3, 1), QTime(0, 30, 0)) << Settings::clockFormat(true)
+            << "Monday 1 March 2027 - 12:30:00 am";
     }
     void formatDate()
     {
@@ -227,20 +239,34 @@ private slots:
         QTest::addColumn<int>("writer");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("futuro_flag") << 0 << "futuro_flag" << "True";
-        QTest::newRow("futuro_days") << 1 << "futuro_days" << "40";
-        QTest::newRow("futuro_days above 366") << 2 << "futuro_days" << "366";
-        QTest::newRow("scala_index") << 3 << "scala_index" << "4";
-        QTest::newRow("ampm") << 4 << "ampm" << "True";
-        QTest::newRow("hidetips") << 5 << "hidetips" << "True";
-        QTest::newRow("solalettura") << 6 << "solalettura" << "True";
-        QTest::newRow("theme_name") << 7 << "theme_name" << "Dark \"night\"";
-        QTest::newRow("centralino") << 8 << "centralino" << "True";
-        QTest::newRow("gridmode") << 9 << "gridmode" << "True";
-        QTest::newRow("mem_group_note") << 10 << "mem_group_note" << "Ideas";
-        QTest::newRow("mem_group_list back to null") << 11 << "mem_group_list" << "<null>";
-        QTest::newRow("TabNotesVisible") << 12 << "TabNotesVisible" << "False";
-        QTest::newRow("migrationinfo") << 13 << "migrationinfo" << "True";
+        QTest::newRow("futuro_flag") << 0 << "futuro_flag"
+                                     << "True";
+        QTest::newRow("futuro_days") << 1 << "futuro_days"
+                                     << "40";
+        QTest::newRow("futuro_days above 366") << 2 << "futuro_days"
+                                               << "366";
+        QTest::newRow("scala_index") << 3 << "scala_index"
+                                     << "4";
+        QTest::newRow("ampm") << 4 << "ampm"
+                              << "True";
+        QTest::newRow("hidetips") << 5 << "hidetips"
+                                  << "True";
+        QTest::newRow("solalettura") << 6 << "solalettura"
+                                     << "True";
+        QTest::newRow("theme_name") << 7 << "theme_name"
+                                    << "Dark \"night\"";
+        QTest::newRow("centralino") << 8 << "centralino"
+                                    << "True";
+        QTest::newRow("gridmode") << 9 << "gridmode"
+                                  << "True";
+        QTest::newRow("mem_group_note") << 10 << "mem_group_note"
+                                        << "Ideas";
+        QTest::newRow("mem_group_list back to null") << 11 << "mem_group_list"
+                                                     << "<null>";
+        QTest::newRow("TabNotesVisible") << 12 << "TabNotesVisible"
+                                         << "False";
+        QTest::newRow("migrationinfo") << 13 << "migrationinfo"
+                                       << "True";
     }
     void singleColumnWriters()
     {
@@ -250,20 +276,49 @@ private slots:
         Settings& s = *m_settings;
         const QString before = stored("psw") + stored("soundon") + stored("fontname");
         switch (writer) {
-        case 0: s.writeFutureFlag(true); QVERIFY(s.futureFlag()); break;
-        case 1: s.writeFutureDays(40); QCOMPARE(s.futureDays(), 40); break;
-        case 2: s.writeFutureDays(999); QCOMPARE(s.futureDays(), 366); break;
-        case 3: s.writeScaleIndex(4); QCOMPARE(s.scalePercent(), 140); break;
+        case 0:
+            s.writeFutureFlag(true);
+            QVERIFY(s.futureFlag());
+            break;
+        case 1:
+            s.writeFutureDays(40);
+            QCOMPARE(s.futureDays(), 40);
+            break;
+        case 2:
+            s.writeFutureDays(999);
+            QCOMPARE(s.futureDays(), 366);
+            break;
+        case 3:
+            s.writeScaleIndex(4);
+            QCOMPARE(s.scalePercent(), 140);
+            break;
         case 4:
             s.writeAmpm(true);
             QCOMPARE(s.clockFormat(), "dddd d mmmm yyyy - hh:mm:ss am/pm");
             break;
-        case 5: s.writeHideTips(true); QVERIFY(s.hideTips()); break;
-        case 6: s.writeReadOnlyOffered(true); QVERIFY(s.readOnlyOffered()); break;
-        case 7: s.writeThemeName("Dark \"night\""); break;
-        case 8: s.writeCentralino(true); QVERIFY(s.centralino()); break;
-        case 9: s.writeGridMode(true); QVERIFY(s.gridMode()); break;
-        case 10: s.writeMemGroupNote("Ideas"); QCOMPARE(s.memGroupNote(), "Ideas"); break;
+        case 5:
+            s.writeHideTips(true);
+            QVERIFY(s.hideTips());
+            break;
+        case 6:
+            s.writeReadOnlyOffered(true);
+            QVERIFY(s.readOnlyOffered());
+            break;
+        case 7:
+            s.writeThemeName("Dark \"night\"");
+            break;
+        case 8:
+            s.writeCentralino(true);
+            QVERIFY(s.centralino());
+            break;
+        case 9:
+            s.writeGridMode(true);
+            QVERIFY(s.gridMode());
+            break;
+        case 10:
+            s.writeMemGroupNote("Ideas");
+            QCOMPARE(s.memGroupNote(), "Ideas");
+            break;
         case 11:
             s.writeMemGroupList("Gifts");
             s.writeMemGroupList(QString());
@@ -274,7 +329,10 @@ private slots:
             QVERIFY(!s.tabVisible(Settings::Section::Notes));
             QVERIFY(s.tabVisible(Settings::Section::ToDo));
             break;
-        case 13: s.writeMigrationInfo(true); QVERIFY(s.migrationInfo()); break;
+        case 13:
+            s.writeMigrationInfo(true);
+            QVERIFY(s.migrationInfo());
+            break;
         }
         QCOMPARE(stored(column), expected);
         QCOMPARE(stored("psw") + stored("soundon") + stored("fontname"), before);

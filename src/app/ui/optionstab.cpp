@@ -72,7 +72,8 @@ QWidget* OptionsTab::buildOptionsPage()
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("Panel_Options"));
 
-    m_hint = named(new QToolButton(page), QStringLiteral("SpeedButtonHint"), QStringLiteral("Hint"));
+    m_hint =
+        named(new QToolButton(page), QStringLiteral("SpeedButtonHint"), QStringLiteral("Hint"));
     m_hint->setText(QStringLiteral("?"));
     m_help = named(new QToolButton(page), QStringLiteral("SpeedButtonHelpOnLine"),
                    QStringLiteral("Link to online help"));
@@ -117,16 +118,16 @@ QWidget* OptionsTab::buildStartup(QWidget* parent)
     m_autostart = checkBox(box, QStringLiteral("Autostart"), QStringLiteral("CheckBoxAutostart"),
                            QStringLiteral("Check this box if you want Corvandine to start when "
                                           "Windows starts. "));
-    m_minimized = checkBox(box, QStringLiteral("Start minimized"),
-                           QStringLiteral("CheckBoxMinimized"),
-                           QStringLiteral("Check this box if you want Corvandine to start "
-                                          "minimized.  "));
+    m_minimized =
+        checkBox(box, QStringLiteral("Start minimized"), QStringLiteral("CheckBoxMinimized"),
+                 QStringLiteral("Check this box if you want Corvandine to start "
+                                "minimized.  "));
     m_autorun = button(box, QStringLiteral("Autorun.inf"), QStringLiteral("SpeedButtonAutorun"),
                        QStringLiteral("Creates and deletes the file that allows my startup from "
                                       "removable media"));
-    m_desktopLink = button(box, QStringLiteral("Link to Desktop"),
-                           QStringLiteral("SpeedButtonDesktopLink"),
-                           QStringLiteral("Create a shortcut on the Desktop"));
+    m_desktopLink =
+        button(box, QStringLiteral("Link to Desktop"), QStringLiteral("SpeedButtonDesktopLink"),
+               QStringLiteral("Create a shortcut on the Desktop"));
 
     connect(m_autostart, &QCheckBox::clicked, this, [this](bool on) {
         saveAndReload();
@@ -201,9 +202,10 @@ QWidget* OptionsTab::buildAlarm(QWidget* parent)
     m_chooseSound = button(box, QStringLiteral("Choose"), QStringLiteral("SpeedButtonSound"),
                            QStringLiteral("Click this button to select the sound effect of the "
                                           "alarm.  "));
-    m_playSound = button(box, QStringLiteral("Play sound"), QStringLiteral("SpeedButtonCambiaSuono"),
-                         QStringLiteral("Click this button to test the sound effect you have "
-                                        "chosen.  "));
+    m_playSound =
+        button(box, QStringLiteral("Play sound"), QStringLiteral("SpeedButtonCambiaSuono"),
+               QStringLiteral("Click this button to test the sound effect you have "
+                              "chosen.  "));
     m_systemSound = button(box, QStringLiteral("Windows"), QStringLiteral("SpeedButtonWinSound"),
                            QStringLiteral("Click this button to set the sound to the same used by "
                                           "Windows for new mail notification.  "));
@@ -281,9 +283,9 @@ QWidget* OptionsTab::buildFormSize(QWidget* parent)
 QWidget* OptionsTab::buildMiscellanea(QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Miscellanea"), parent);
-    auto* special = button(box, QStringLiteral("Open special menu"),
-                           QStringLiteral("SpeedButtonSpecial"),
-                           QStringLiteral("Permette l'accesso al menu speciale"));
+    auto* special =
+        button(box, QStringLiteral("Open special menu"), QStringLiteral("SpeedButtonSpecial"),
+               QStringLiteral("Permette l'accesso al menu speciale"));
     m_visibleTabs = button(box, QStringLiteral("Visible tabs"), QStringLiteral("SpeedButtonTabs"),
                            QStringLiteral("Allows you to choose the visible sections of the "
                                           "program"));
@@ -329,8 +331,8 @@ void OptionsTab::setArchiveFolder(const QString& folder)
 
 void OptionsTab::setWindowSize(const QSize& size, bool maximized)
 {
-    m_fix->setText(QStringLiteral("Fix ") + QString::number(size.width()) + QStringLiteral(" x ")
-                   + QString::number(size.height()));
+    m_fix->setText(QStringLiteral("Fix ") + QString::number(size.width()) + QStringLiteral(" x ") +
+                   QString::number(size.height()));
     m_defaultSize->setEnabled(size != defaultWindowSize && !maximized);
 }
 
@@ -388,12 +390,12 @@ void OptionsTab::updateSoundControls()
 {
     const bool on = m_sound->isChecked();
     m_soundName->setEnabled(on);
-    m_chooseSound->setEnabled(on && isSignalConnected(QMetaMethod::fromSignal(
-                                        &OptionsTab::chooseSoundRequested)));
-    m_playSound->setEnabled(on && isSignalConnected(QMetaMethod::fromSignal(
-                                      &OptionsTab::playSoundRequested)));
-    m_systemSound->setEnabled(on && isSignalConnected(QMetaMethod::fromSignal(
-                                        &OptionsTab::systemSoundRequested)));
+    m_chooseSound->setEnabled(
+        on && isSignalConnected(QMetaMethod::fromSignal(&OptionsTab::chooseSoundRequested)));
+    m_playSound->setEnabled(
+        on && isSignalConnected(QMetaMethod::fromSignal(&OptionsTab::playSoundRequested)));
+    m_systemSound->setEnabled(
+        on && isSignalConnected(QMetaMethod::fromSignal(&OptionsTab::systemSoundRequested)));
 }
 
 void OptionsTab::refreshPendingButtons()

@@ -36,23 +36,22 @@ W* named(W* widget, const QString& objectName, const QString& hint = QString())
 // Options tab itself, has no entry.
 const QStringList& sectionNames()
 {
-    static const QStringList names = {
-        QStringLiteral("One Shot"), QStringLiteral("Yearly"),   QStringLiteral("Monthly"),
-        QStringLiteral("Weekly"),   QStringLiteral("Today"),    QStringLiteral("Contacts"),
-        QStringLiteral("Note"),     QStringLiteral("To-Do")};
+    static const QStringList names = {QStringLiteral("One Shot"), QStringLiteral("Yearly"),
+                                      QStringLiteral("Monthly"),  QStringLiteral("Weekly"),
+                                      QStringLiteral("Today"),    QStringLiteral("Contacts"),
+                                      QStringLiteral("Note"),     QStringLiteral("To-Do")};
     return names;
 }
 
 } // namespace
 
-SpecialPanel::SpecialPanel(store::Settings& settings, platform::Prompter& prompter,
-                           QWidget* parent)
+SpecialPanel::SpecialPanel(store::Settings& settings, platform::Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("Panel_special"));
 
-    m_documents = named(new QGroupBox(QStringLiteral("Document"), this),
-                        QStringLiteral("Panel_Documents"));
+    m_documents =
+        named(new QGroupBox(QStringLiteral("Document"), this), QStringLiteral("Panel_Documents"));
     new QVBoxLayout(m_documents);
     m_documents->setEnabled(false); // the document producers fill it
 
@@ -82,20 +81,20 @@ QWidget* SpecialPanel::buildPassword()
                        QStringLiteral("The secret word which allows access to your data"));
     m_password->setMaxLength(30);
     m_password->setEchoMode(QLineEdit::Password);
-    m_clear = named(new QToolButton(box), QStringLiteral("SpeedButtonClearPSW"),
-                    QStringLiteral("Clear"));
+    m_clear =
+        named(new QToolButton(box), QStringLiteral("SpeedButtonClearPSW"), QStringLiteral("Clear"));
     m_clear->setText(QStringLiteral("X"));
     m_mask = named(new QCheckBox(QStringLiteral("Mask characters"), box),
                    QStringLiteral("CheckBoxMaskPSW"), QStringLiteral("Obfuscates the password"));
     m_mask->setChecked(true);
-    m_lockOnStartup = named(new QCheckBox(QStringLiteral("Lock on startup"), box),
-                            QStringLiteral("CheckBoxBlocco"),
-                            QStringLiteral("Ask for the password at startup"));
+    m_lockOnStartup =
+        named(new QCheckBox(QStringLiteral("Lock on startup"), box),
+              QStringLiteral("CheckBoxBlocco"), QStringLiteral("Ask for the password at startup"));
     m_lock = named(new QPushButton(QStringLiteral("Lock"), box), QStringLiteral("SpeedButton_PSW"),
                    QStringLiteral("Mi metto subito in modalità di attesa password"));
-    m_readOnly = named(new QCheckBox(QStringLiteral("Read"), box),
-                       QStringLiteral("CheckBoxSolaLettura"),
-                       QStringLiteral("Enable the access in read-only mode"));
+    m_readOnly =
+        named(new QCheckBox(QStringLiteral("Read"), box), QStringLiteral("CheckBoxSolaLettura"),
+              QStringLiteral("Enable the access in read-only mode"));
 
     connect(m_password, &QLineEdit::textChanged, this, &SpecialPanel::passwordEdited);
     connect(m_clear, &QToolButton::clicked, m_password, &QLineEdit::clear);
@@ -131,10 +130,10 @@ QWidget* SpecialPanel::buildCustomize()
     m_ampm = named(new QCheckBox(QStringLiteral("Am/Pm"), box), QStringLiteral("CheckBoxAmPm"),
                    QStringLiteral("Click this box to use the AM/PM stlyle of time rather than "
                                   "Military time. "));
-    m_hideTips = named(new QCheckBox(QStringLiteral("Hide hints"), box),
-                       QStringLiteral("CheckBoxHideTips"),
-                       QStringLiteral("Elimina i bottoni con i suggerimenti dall'intarfaccia "
-                                      "principale"));
+    m_hideTips =
+        named(new QCheckBox(QStringLiteral("Hide hints"), box), QStringLiteral("CheckBoxHideTips"),
+              QStringLiteral("Elimina i bottoni con i suggerimenti dall'intarfaccia "
+                             "principale"));
 
     connect(m_startTab, &QComboBox::activated, this, &SpecialPanel::optionsChanged);
     connect(m_ampm, &QCheckBox::clicked, this, [this](bool on) { m_settings.writeAmpm(on); });
@@ -249,8 +248,8 @@ void SpecialPanel::passwordEdited(const QString& text)
 void SpecialPanel::updatePasswordControls()
 {
     const QString text = m_password->text();
-    m_lock->setEnabled(!text.isEmpty()
-                       && isSignalConnected(QMetaMethod::fromSignal(&SpecialPanel::lockRequested)));
+    m_lock->setEnabled(!text.isEmpty() &&
+                       isSignalConnected(QMetaMethod::fromSignal(&SpecialPanel::lockRequested)));
     m_clear->setEnabled(!text.isEmpty());
     m_readOnly->setEnabled(!text.isEmpty());
     m_close->setText(!text.isEmpty() && text != m_settings.password() ? confirmCaption
@@ -263,9 +262,9 @@ void SpecialPanel::closePanel()
     const QString typed = m_password->text();
     const QString stored = m_settings.password();
     if (!typed.isEmpty() && typed != stored) {
-        const std::optional<QString> again = m_prompter.inputText(
-            QStringLiteral("Confirm password"), QStringLiteral("Retype new password"),
-            QString(), false);
+        const std::optional<QString> again =
+            m_prompter.inputText(QStringLiteral("Confirm password"),
+                                 QStringLiteral("Retype new password"), QString(), false);
         if (!again || *again != typed) {
             m_applying = true;
             m_password->setText(stored);
@@ -297,8 +296,8 @@ void SpecialPanel::refreshPendingButtons()
     const auto connectedTo = [this](auto signal) {
         return isSignalConnected(QMetaMethod::fromSignal(signal));
     };
-    m_futureCheck->setEnabled(m_future->isChecked()
-                              && connectedTo(&SpecialPanel::importantTasksCheckRequested));
+    m_futureCheck->setEnabled(m_future->isChecked() &&
+                              connectedTo(&SpecialPanel::importantTasksCheckRequested));
     m_repository->setEnabled(connectedTo(&SpecialPanel::repositoryRequested));
     m_calculator->setEnabled(connectedTo(&SpecialPanel::timeCalculatorRequested));
 }

@@ -24,10 +24,10 @@ using namespace store;
 using app::ui::OptionsTab;
 
 namespace {
-const QStringList saveOptionsColumns = {
-    "autostart", "minimized", "soundon",  "wavesound",     "breakline",
-    "formatbar", "timecheck", "DataShot", "DataYear",      "DataShotIndex",
-    "DataYearIndex", "psw",   "blocco",   "showcale",      "startab"};
+const QStringList saveOptionsColumns = {"autostart", "minimized",     "soundon",       "wavesound",
+                                        "breakline", "formatbar",     "timecheck",     "DataShot",
+                                        "DataYear",  "DataShotIndex", "DataYearIndex", "psw",
+                                        "blocco",    "showcale",      "startab"};
 }
 
 class TestOptionsTab final : public QObject
@@ -43,8 +43,7 @@ private:
     std::unique_ptr<app::Services> m_services;
     std::unique_ptr<OptionsTab> m_tab;
 
-    template <typename W>
-    W* find(const QString& name)
+    template <typename W> W* find(const QString& name)
     {
         W* widget = m_tab->findChild<W*>(name);
         if (!widget)
@@ -88,8 +87,7 @@ private slots:
         env.archiveFolder = m_dir->path();
         env.programFolder = m_dir->path();
         ArchiveBuilder(*m_db, general, m_settings->query(), env).build();
-        m_services = std::make_unique<app::Services>(
-            app::Services{m_prompter, m_clock, m_desktop});
+        m_services = std::make_unique<app::Services>(app::Services{m_prompter, m_clock, m_desktop});
         m_tab = std::make_unique<OptionsTab>(*m_settings, *m_services);
         m_tab->resize(670, 592);
         m_settings->load();
@@ -188,12 +186,16 @@ private slots:
         QTest::addColumn<std::optional<QString>>("retyped");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("message");
-        QTest::newRow("confirmed, with quotes") << "" << "pa\"ss\"" << std::optional<QString>("pa\"ss\"")
-                                                << "pa\"ss\"" << "New password CONFIRMED!";
-        QTest::newRow("mistyped, none before") << "" << "abc" << std::optional<QString>("abd") << ""
+        QTest::newRow("confirmed, with quotes")
+            << ""
+            << "pa\"ss\"" << std::optional<QString>("pa\"ss\"") << "pa\"ss\""
+            << "New password CONFIRMED!";
+        QTest::newRow("mistyped, none before") << ""
+                                               << "abc" << std::optional<QString>("abd") << ""
                                                << "New password NOT confirmed!\rNO password set!";
         QTest::newRow("cancelled, old kept")
-            << "old\"one" << "abc" << std::optional<QString>() << "old\"one"
+            << "old\"one"
+            << "abc" << std::optional<QString>() << "old\"one"
             << "New password NOT confirmed!\rThe old password was restored!";
     }
     void newPassword()
@@ -366,28 +368,28 @@ private slots:
                                 : m_tab->findChild<QWidget*>("Panel_Options");
         const QList<QWidget*> widgets = page->findChildren<QWidget*>();
         for (QWidget* w : widgets) {
-            if (!w->isVisibleTo(page) || w->objectName() == "Label_Archives_Folder"
-                || w->objectName() == "Label_SoundName" || !w->parentWidget()->isVisibleTo(page))
+            if (!w->isVisibleTo(page) || w->objectName() == "Label_Archives_Folder" ||
+                w->objectName() == "Label_SoundName" || !w->parentWidget()->isVisibleTo(page))
                 continue;
-            if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)
-                || qobject_cast<QComboBox*>(w)) {
-                QVERIFY2(w->width() >= w->minimumSizeHint().width()
-                             && w->height() >= w->minimumSizeHint().height(),
+            if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                qobject_cast<QComboBox*>(w)) {
+                QVERIFY2(w->width() >= w->minimumSizeHint().width() &&
+                             w->height() >= w->minimumSizeHint().height(),
                          qPrintable(w->objectName() + " is squeezed"));
                 // Siblings never overlap.
                 for (QWidget* other : widgets)
-                    if (other != w && other->parentWidget() == w->parentWidget()
-                        && other->isVisibleTo(page) && !other->isWindow()
-                        && (qobject_cast<QAbstractButton*>(other) || qobject_cast<QLabel*>(other)
-                            || qobject_cast<QComboBox*>(other)))
+                    if (other != w && other->parentWidget() == w->parentWidget() &&
+                        other->isVisibleTo(page) && !other->isWindow() &&
+                        (qobject_cast<QAbstractButton*>(other) || qobject_cast<QLabel*>(other) ||
+                         qobject_cast<QComboBox*>(other)))
                         QVERIFY2(!w->geometry().intersects(other->geometry()),
                                  qPrintable(w->objectName() + " overlaps " + other->objectName()));
             }
         }
         if (const QByteArray dir = qgetenv("CORVANDINE_SCREENSHOTS"); !dir.isEmpty()) {
             m_tab->resize(670, 592);
-            m_tab->grab().save(QString::fromLocal8Bit(dir)
-                               + (special ? "/special.png" : "/options.png"));
+            m_tab->grab().save(QString::fromLocal8Bit(dir) +
+                               (special ? "/special.png" : "/options.png"));
         }
     }
 };
