@@ -1,0 +1,242 @@
+#include "agenda.h"
+
+#include "archivepaths.h"
+#include "textutils.h"
+
+#include "calendar/dayselection.h"
+#include "calendar/tasktexts.h"
+#include "platform/clock.h"
+#include "store/database.h"
+#include "store/query.h"
+#include "store/sqlerror.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace app {
+namespace {
+
+const QString AgendaOption = QStringLiteral("--agenda");
+const QString DaysOption = QStringLiteral("--days");
+const QString ArchiveOption = QStringLiteral("--archive");
+const QString HelpOption = QStringLiteral("--help");
+const QString VersionOption = QStringLiteral("--version");
+
+constexpr int MaxDays = 36600; // a century is more than anyone asks for
+
+struct CommandLine
+{
+    bool agenda = false;
+    bool help = false;
+    bool version = false;
+    std::optional<QString> date;
+    std::optional<QString> days;
+    std::optional<QString> archive;
+    QStringList others;
+    QString error;
+
+    bool handled() const { return agenda || help || version || days || !error.isEmpty(); }
+};
+
+bool isOption(const QString& argument)
+{
+    return argument.startsWith(QLatin1String("--"));
+}
+
+CommandLine parse(const QStringList& arguments)
+{
+    CommandLine line;
+    const auto valueOf = [&](qsizetype& i, const QString& option) -> std::optional<QString> {
+        if (i + 1 < arguments.size() && !isOption(arguments.at(i + 1)))
+            return arguments.at(++i);
+        line.error = option + QStringLiteral(" needs a value");
+        return std::nullopt;
+    };
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == AgendaOption) {
+            line.agenda = true;
+            if (i + 1 < arguments.size() && !isOption(arguments.at(i + 1)))
+                line.date = arguments.at(++i);
+        } else if (argument == DaysOption) {
+            line.days = valueOf(i, DaysOption).value_or(QString());
+        } else if (argument == ArchiveOption) {
+            line.archive = valueOf(i, ArchiveOption);
+        } else if (argument == HelpOption) {
+            line.help = true;
+        } else if (argument == VersionOption) {
+            line.version = true;
+        } else {
+            line.others.append(argument);
+        }
+    }
+    if (line.error.isEmpty() && line.days && !line.agenda)
+        line.error = QStringLiteral("--days goes with --agenda");
+    if (line.error.isEmpty() && line.agenda && !line.others.isEmpty())
+        line.error = QStringLiteral("unexpected argument '%1'").arg(line.others.first());
+    return line;
+}
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: corvandine [--archive DIR]\n"
+        "       corvandine --agenda [DATE] [--days N] [--archive DIR]\n"
+        "       corvandine --help | --version\n"
+        "\n"
+        "Without options the organizer window starts.\n"
+        "\n"
+        "  --agenda [DATE]  print the tasks of DATE (yyyy-mm-dd, default today) as the\n"
+        "                   Today tab lists them, suspended tasks left out: one line per\n"
+        "                   task with date, start, end, kind (O, W, M, Y) and\n"
+        "                   description, separated by tabs\n"
+        "  --days N         print N days from DATE on (default 1)\n"
+        "  --archive DIR    use the archive in folder DIR\n"
+        "  --help           show this text\n"
+        "  --version        show the version\n"
+        "\n"
+        "The agenda only reads the archive. Exit codes: 0 done, 2 bad option or date,\n"
+        "archive missing or unreadable.\n");
+}
+
+std::optional<QDate> parseDate(const QString& text)
+{
+    static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!iso.match(text).hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+// A field of an agenda line: tabs and line breaks would split the line, so
+// they become blanks.
+QString field(const QString& text)
+{
+    QString out = flattenLineBreaks(text);
+    return out.replace(u'\t', u' ');
+}
+
+int fail(QTextStream& err, const QString& message)
+{
+    err << "corvandine: " << message << '\n';
+    err.flush();
+    return ExitUsage;
+}
+
+int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
+                const CommandLineEnvironment& env)
+{
+    const platform::SystemClock systemClock;
+    const platform::Clock& clock = env.clock ? *env.clock : systemClock;
+    QDate first = clock.today();
+    if (line.date) {
+        const auto date = parseDate(*line.date);
+        if (!date)
+            return fail(err, QStringLiteral("bad date '%1': expected yyyy-mm-dd").arg(*line.date));
+        first = *date;
+    }
+    int days = 1;
+    if (line.days) {
+        bool ok = false;
+        days = line.days->toInt(&ok);
+        if (!ok || days < 1 || days > MaxDays)
+            return fail(err, QStringLiteral("bad number of days '%1': expected 1 to %2")
+                                 .arg(*line.days)
+                                 .arg(MaxDays));
+    }
+
+    QString folder;
+    if (line.archive) {
+        folder = QDir(*line.archive).absolutePath();
+    } else {
+        const QString program = env.programFolder.isEmpty() ? programFolder() : env.programFolder;
+        folder = currentArchiveFolder(defaultArchiveFolderFor(program));
+    }
+    const QString path = databaseFilePath(folder);
+    if (!store::Database::exists(path))
+        return fail(err, QStringLiteral("no archive at %1").arg(QDir::toNativeSeparators(path)));
+
+    const QLocale locale = env.locale.value_or(calendar::taskLocale());
+    try {
+        store::Database database;
+        database.open(path);
+        store::Query query(database);
+        // The engine itself refuses any change for the rest of this run.
+        query.setSql({QStringLiteral("PRAGMA query_only = 1")});
+        query.execSql();
+        if (!database.tableExists(QStringLiteral("CRarc66")))
+            return fail(err, QStringLiteral("%1 holds no tasks table")
+                                 .arg(QDir::toNativeSeparators(path)));
+        for (int i = 0; i < days; ++i) {
+            const QDate day = first.addDays(i);
+            calendar::buildDaySelection(query, calendar::DaySelection::DailyView, day, locale);
+            const store::ResultSet& rows = query.rows();
+            const int from = rows.columnIndex(QStringLiteral("orario"));
+            const int to = rows.columnIndex(QStringLiteral("orario2"));
+            const int kind = rows.columnIndex(QStringLiteral("flag"));
+            const int description = rows.columnIndex(QStringLiteral("id"));
+            const QString date = day.toString(Qt::ISODate);
+            for (int r = 0; r < rows.rowCount(); ++r) {
+                out << date << '\t' << field(rows.text(r, from)) << '\t' << field(rows.text(r, to))
+                    << '\t' << field(rows.text(r, kind)) << '\t' << field(rows.text(r, description))
+                    << '\n';
+            }
+        }
+    } catch (const store::SqlError& error) {
+        return fail(err, QStringLiteral("cannot read %1: %2: %3")
+                             .arg(QDir::toNativeSeparators(path), error.className(),
+                                  flattenLineBreaks(error.message())));
+    }
+    out.flush();
+    return ExitOk;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out,
+                                  QTextStream& err, const CommandLineEnvironment& env)
+{
+    const CommandLine line = parse(arguments);
+    if (!line.handled())
+        return std::nullopt;
+    if (!line.error.isEmpty())
+        return fail(err, line.error + QStringLiteral(" (see --help)"));
+    if (line.help) {
+        out << usage();
+        out.flush();
+        return ExitOk;
+    }
+    if (line.version) {
+        out << "Corvandine Organizer " << CORVANDINE_VERSION << '\n';
+        out.flush();
+        return ExitOk;
+    }
+    return printAgenda(line, out, err, env);
+}
+
+std::optional<int> runCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Decide before any application object exists, so that the window's
+    // application can still be created when the command line is not ours.
+    if (!parse(arguments).handled())
+        return std::nullopt;
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runCommandLine(arguments, out, err);
+}
+
+std::optional<QString> archiveOverride(const QStringList& arguments)
+{
+    return parse(arguments).archive;
+}
+
+} // namespace app

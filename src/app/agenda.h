@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+namespace platform {
+class Clock;
+}
+
+namespace app {
+
+// The command line of the program besides the window:
+//
+//   corvandine --agenda [DATE] [--days N] [--archive DIR]
+//   corvandine --help | --version
+//
+// "--agenda" prints the tasks of the daily view (suspended tasks hidden) for
+// N days from DATE (ISO yyyy-mm-dd, default today), one line per task: date,
+// start time, end time, kind letter and description, separated by tabs. It
+// runs on its own and reads only: it never talks to a running program, opens
+// no window and changes nothing in the archive.
+//
+// "--archive DIR" takes DIR as the archive folder, for the agenda and for the
+// window alike; without it the archive is found as the program finds it.
+
+// What the command line needs from around it; empty members take the
+// program's own (system clock, program folder, task locale).
+struct CommandLineEnvironment
+{
+    const platform::Clock* clock = nullptr;
+    QString programFolder;
+    std::optional<QLocale> locale;
+};
+
+// Exit codes.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitUsage = 2; // bad option or date, archive missing or unreadable
+
+// Handles the arguments (without the program name) when they ask for
+// something other than the window, writing to `out` and `err`; returns the
+// exit code then, or nullopt when the window is to start.
+std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out,
+                                  QTextStream& err, const CommandLineEnvironment& env = {});
+
+// The same for main(), before any application object exists: only when the
+// command line is ours does it set up Qt's core (no window system) and the
+// standard streams.
+std::optional<int> runCommandLine(int argc, char* argv[]);
+
+// The folder given with "--archive", if any.
+std::optional<QString> archiveOverride(const QStringList& arguments);
+
+} // namespace app

@@ -1,0 +1,223 @@
+#include "../calendar/archivefixture.h"
+
+#include "app/agenda.h"
+#include "platform/testing/manualclock.h"
+
+#include <QCryptographicHash>
+#include <QProcess>
+
+using namespace calendar;
+
+namespace {
+
+struct Run
+{
+    std::optional<int> code;
+    QString out;
+    QString err;
+};
+
+QByteArray fileHash(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+class TestAgenda final : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<ArchiveFixture> m_archive;
+    QTemporaryDir m_program;
+    platform::ManualClock m_clock{QDateTime(QDate(2026, 3, 16), QTime(7, 0))};
+
+    Run run(const QStringList& arguments, const QString& programFolder = QString())
+    {
+        Run r;
+        QTextStream out(&r.out);
+        QTextStream err(&r.err);
+        app::CommandLineEnvironment env;
+        env.clock = &m_clock;
+        env.programFolder = programFolder.isEmpty() ? m_program.path() : programFolder;
+        env.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        r.code = app::runCommandLine(arguments, out, err, env);
+        return r;
+    }
+
+    QString archive() const { return m_archive->folder.path(); }
+
+private slots:
+    // A small archive: Monday 16 and Tuesday 17 March 2026.
+    void initTestCase()
+    {
+        m_archive = std::make_unique<ArchiveFixture>();
+        ArchiveFixture& a = *m_archive;
+        const QDate monday(2026, 3, 16);
+        TaskDraft gym = draftOn(QDate(2026, 1, 5), "gym\r\nwith\tAnna");
+        gym.from = "18:00";
+        gym.to = "19:30";
+        a.add("W", gym);
+        TaskDraft dentist = draftOn(monday, "dentist");
+        dentist.from = "09:00";
+        dentist.to = "10:00";
+        a.add("O", dentist);
+        TaskDraft hidden = draftOn(monday, "suspended call");
+        hidden.suspended = true;
+        a.add("O", hidden);
+        a.add("M", draftOn(QDate(2026, 1, 17), "rent"));
+        a.add("Y", draftOn(QDate(1980, 3, 17), "Birthday of \"Bob\""));
+        a.db.close();
+    }
+
+    void printsTheDailyViewOfEachDay()
+    {
+        const Run r = run({"--agenda", "2026-03-16", "--days", "2", "--archive", archive()});
+        QCOMPARE(r.code, std::optional<int>(0));
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.out, QString("2026-03-16\t09:00\t10:00\tO\tDentist\n"
+                                "2026-03-16\t18:00\t19:30\tW\tGym  with Anna\n"
+                                "2026-03-17\t  :  \t  :  \tY\tBirthday of \"Bob\"\n"
+                                "2026-03-17\t  :  \t  :  \tM\tRent\n"));
+    }
+
+    void defaultsToOneDayFromToday()
+    {
+        const Run r = run({"--archive", archive(), "--agenda"});
+        QCOMPARE(r.code, std::optional<int>(0));
+        QCOMPARE(r.out.count('\n'), 2);
+        QVERIFY(r.out.startsWith("2026-03-16\t09:00"));
+    }
+
+    void emptyDayPrintsNothing()
+    {
+        const Run r = run({"--agenda", "2026-03-18", "--archive", archive()});
+        QCOMPARE(r.code, std::optional<int>(0));
+        QCOMPARE(r.out, QString());
+    }
+
+    // Without --archive the archive is found as the program finds it: the
+    // default folder beside the program, or where "Net.txt" points.
+    void findsTheArchiveLikeTheProgram()
+    {
+        QTemporaryDir program;
+        QDir(program.path()).mkpath("myarcs");
+        QVERIFY(QFile::copy(m_archive->databasePath(), program.filePath("myarcs/coarc.abs")));
+        QCOMPARE(run({"--agenda", "2026-03-16"}, program.path()).out.count('\n'), 2);
+
+        QTemporaryDir elsewhere;
+        QFile net(program.filePath("myarcs/Net.txt"));
+        QVERIFY(net.open(QIODevice::WriteOnly));
+        net.write(elsewhere.path().toUtf8() + "\r\n");
+        net.close();
+        const Run redirected = run({"--agenda", "2026-03-16"}, program.path());
+        QCOMPARE(redirected.code, std::optional<int>(2));
+        QVERIFY(redirected.err.contains(QDir::toNativeSeparators(elsewhere.path())));
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString folder = "<archive>";
+        QTest::newRow("impossible date") << QStringList{"--agenda", "2026-02-30", "--archive", folder} << "bad date";
+        QTest::newRow("not ISO") << QStringList{"--agenda", "16/03/2026", "--archive", folder} << "bad date";
+        QTest::newRow("zero days") << QStringList{"--agenda", "--days", "0", "--archive", folder} << "bad number of days";
+        QTest::newRow("days not a number") << QStringList{"--agenda", "--days", "x", "--archive", folder} << "bad number of days";
+        QTest::newRow("days without value") << QStringList{"--agenda", "--days"} << "--days needs a value";
+        QTest::newRow("days without agenda") << QStringList{"--days", "3"} << "--days goes with --agenda";
+        QTest::newRow("archive without value") << QStringList{"--agenda", "--archive"} << "--archive needs a value";
+        QTest::newRow("stray argument") << QStringList{"--agenda", "2026-03-16", "tomorrow", "--archive", folder} << "unexpected argument";
+        QTest::newRow("no archive there") << QStringList{"--agenda", "--archive", "<empty>"} << "no archive at";
+        QTest::newRow("not an archive") << QStringList{"--agenda", "--archive", "<garbage>"} << "cannot read";
+    }
+    void errors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir empty;
+        QTemporaryDir garbage;
+        QFile junk(garbage.filePath("coarc.abs"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(4096, 'x'));
+        junk.close();
+        arguments.replaceInStrings("<archive>", archive());
+        arguments.replaceInStrings("<empty>", empty.path());
+        arguments.replaceInStrings("<garbage>", garbage.path());
+
+        const Run r = run(arguments);
+        QCOMPARE(r.code, std::optional<int>(2));
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith("corvandine: ") && r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(r.err.endsWith('\n'));
+        QCOMPARE(junk.size(), 4096);
+    }
+
+    void leavesTheArchiveUntouched()
+    {
+        const QString path = m_archive->databasePath();
+        const QByteArray before = fileHash(path);
+        const QDateTime modified = QFileInfo(path).lastModified();
+        QCOMPARE(run({"--agenda", "2026-03-01", "--days", "31", "--archive", archive()}).code,
+                 std::optional<int>(0));
+        QCOMPARE(fileHash(path), before);
+        QCOMPARE(QFileInfo(path).lastModified(), modified);
+        QVERIFY(!QFile::exists(path + "-journal"));
+    }
+
+    void helpAndVersion()
+    {
+        const Run help = run({"--help"});
+        QCOMPARE(help.code, std::optional<int>(0));
+        QVERIFY(help.out.contains("--agenda [DATE] [--days N] [--archive DIR]"));
+        const Run version = run({"--version"});
+        QCOMPARE(version.code, std::optional<int>(0));
+        QCOMPARE(version.out, QString("Corvandine Organizer " CORVANDINE_VERSION "\n"));
+    }
+
+    void windowStartsOtherwise_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("archive");
+        QTest::newRow("nothing") << QStringList{} << "";
+        QTest::newRow("control") << QStringList{"control"} << "";
+        QTest::newRow("archive for the window") << QStringList{"--archive", "/tmp/second"} << "/tmp/second";
+    }
+    void windowStartsOtherwise()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, archive);
+        const Run r = run(arguments);
+        QVERIFY(!r.code);
+        QVERIFY(r.out.isEmpty() && r.err.isEmpty());
+        QCOMPARE(app::archiveOverride(arguments).value_or(QString()), archive);
+    }
+
+    // The same through a real process: exit codes and standard streams.
+    void asAProcess()
+    {
+        QProcess p;
+        p.start(AGENDA_RUNNER, {"--agenda", "2026-03-16", "--archive", archive()});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.readAllStandardOutput(),
+                 QByteArray("2026-03-16\t09:00\t10:00\tO\tDentist\n"
+                            "2026-03-16\t18:00\t19:30\tW\tGym  with Anna\n"));
+
+        p.start(AGENDA_RUNNER, {"--agenda", "tomorrow"});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardOutput().isEmpty());
+        QCOMPARE(p.readAllStandardError().count('\n'), 1);
+
+        p.start(AGENDA_RUNNER, {"--archive", archive()});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 99);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAgenda)
+#include "tst_agenda.moc"
