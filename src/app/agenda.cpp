@@ -168,6 +168,7 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
         // The engine itself refuses any change for the rest of this run.
         query.setSql({QStringLiteral("PRAGMA query_only = 1")});
         query.execSql();
+        calendar::tuneForDaySelections(query);
         if (!database.tableExists(QStringLiteral("CRarc66")))
             return fail(err, QStringLiteral("%1 holds no tasks table")
                                  .arg(QDir::toNativeSeparators(path)));

@@ -45,6 +45,17 @@ QStringList daySelectionLines(DaySelection variant, const DayValues& values,
 void buildDaySelection(store::Query& query, DaySelection variant, const QDate& day,
                        const QLocale& locale, bool showSuspended = false);
 
+// Creates, when missing, the indexes that let the engine go straight to the
+// candidates of a day (by date, weekday name, day of month, month and day,
+// and the end of a period) instead of reading every task. The statements
+// stay as they are; the engine picks the indexes up by itself. Run once the
+// tables exist, before the first selection.
+void ensureDaySelectionIndexes(store::Query& general);
+
+// Sizes the connection's page cache for repeated selections. Changes nothing
+// in the file, so it suits read-only runs too.
+void tuneForDaySelections(store::Query& query);
+
 // Rebuilds the alarm list for the current day, whatever day the daily view
 // shows. The result stays open for the alarm clock to walk.
 void refreshAlarmList(store::Query& alarms, const QDate& today, const QLocale& locale);

@@ -263,6 +263,16 @@ private slots:
         QCOMPARE(q.fieldByName("codimp").asInteger(), key);
     }
 
+    void indexesAreCreatedOnce()
+    {
+        ArchiveFixture& a = *m_archive;
+        ensureDaySelectionIndexes(*a.general);
+        ensureDaySelectionIndexes(*a.general);
+        a.general->setSql({"SELECT name FROM sqlite_master WHERE type = \"index\" AND tbl_name = \"CRarc66\""});
+        a.general->open();
+        QCOMPARE(a.general->recordCount(), 5);
+    }
+
     void startOfDayCheck_data()
     {
         QTest::addColumn<QStringList>("arguments");
