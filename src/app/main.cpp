@@ -8,8 +8,11 @@
 #include "store/database.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 
 #include <QApplication>
+
+Q_LOGGING_CATEGORY(lcInstance, "corvandine.instance", QtWarningMsg)
 
 namespace {
 
@@ -18,6 +21,16 @@ QString archiveOverride(const QStringList& arguments)
 {
     const qsizetype at = arguments.indexOf(QStringLiteral("--archive"));
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
+// The arguments a second start hands over: our own "--archive DIR" only
+// chose which running program to talk to.
+QStringList handedOverArguments(QStringList arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--archive"));
+    if (at >= 0)
+        arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
+    return arguments;
 }
 
 } // namespace
@@ -34,7 +47,8 @@ int main(int argc, char* argv[])
 
     // One running program: a second start hands its arguments over and ends.
     const QString channel = platform::instanceName(archive);
-    if (platform::handOverToRunningInstance(channel, arguments) == platform::HandOver::Done)
+    if (platform::handOverToRunningInstance(channel, handedOverArguments(arguments))
+        == platform::HandOver::Done)
         return 0;
 
     platform::QtPrompter prompter;
@@ -56,9 +70,11 @@ int main(int argc, char* argv[])
                      [](const QStringList& received) {
                          // Arguments of a second start are accepted and, like
                          // those of the first, not acted on.
-                         qInfo("corvandine: handed over: %s",
-                               qPrintable(received.join(QLatin1String(" | "))));
+                         qCInfo(lcInstance, "handed over: %s",
+                                qPrintable(received.join(QLatin1String(" | "))));
                      });
+    QObject::connect(&server, &platform::InstanceServer::showRequested, &window,
+                     [] { qCInfo(lcInstance, "show requested"); });
     platform::Prompter& ask = prompter;
     QObject::connect(&server, &platform::InstanceServer::invalidRecord, &window, [&ask] {
         ask.tell(app::handover::invalidRecordMessage(), platform::Prompter::Kind::Warning);

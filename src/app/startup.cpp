@@ -13,10 +13,13 @@
 #include "store/sqlerror.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+
+Q_LOGGING_CATEGORY(lcStartup, "corvandine.startup", QtWarningMsg)
 
 namespace app {
 
@@ -205,6 +208,8 @@ void TMainForm::firstShow()
 {
     m_state.ready = false;
     resize(size().expandedTo(DefaultSize));
+    // Start-up work is over: from here on the user sees the program.
+    qCInfo(lcStartup, "window shown");
 
     if (!m_state.archiveReport.isEmpty()) {
         const QString report = m_state.archiveReport + QStringLiteral("\rAll this happened in the folder:\r")
