@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/appstate.h"
 #include "app/mainwindow.h"
 #include "platform/clock.h"
@@ -37,7 +38,7 @@ QStringList handedOverArguments(QStringList arguments)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    app::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDINE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -61,6 +62,7 @@ int main(int argc, char* argv[])
 
     app::TMainForm window(state, app::Services{prompter, clock, desktop}, database);
     prompter.setParent(&window);
+    app.setPrompter(&prompter);
     QObject::connect(&window, &app::TMainForm::quitRequested, &app, &QCoreApplication::exit);
 
     platform::InstanceServer server(channel);

@@ -1,8 +1,10 @@
 #include "mainwindow.h"
 
 #include "app/archivefolder.h"
+#include "app/ui/optionstab.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
+#include "platform/desktop.h"
 #include "platform/prompter.h"
 #include "store/database.h"
 #include "store/query.h"
@@ -119,7 +121,13 @@ void TMainForm::buildPages()
     m_pages->setObjectName(QStringLiteral("PageControlMenu"));
     m_tabBar = static_cast<SectionTabWidget*>(m_pages)->sectionTabBar();
     for (int i = 0; i < SectionCount; ++i) {
-        auto* page = new QWidget(m_pages);
+        QWidget* page = nullptr;
+        if (i == Setup) {
+            m_options = new ui::OptionsTab(*m_settings, m_services, m_pages);
+            page = m_options;
+        } else {
+            page = new QWidget(m_pages);
+        }
         page->setObjectName(QLatin1String(SectionPages[i].objectName));
         m_sectionPages[i] = page;
         m_pages->addTab(page, QLatin1String(SectionPages[i].caption));
@@ -127,6 +135,53 @@ void TMainForm::buildPages()
     m_pages->setCurrentIndex(Today);
     layout()->addWidget(m_pages);
     connect(m_pages, &QTabWidget::currentChanged, this, &TMainForm::pageControlMenuChange);
+    connectOptions();
+}
+
+void TMainForm::connectOptions()
+{
+    using ui::OptionsTab;
+    connect(m_options, &OptionsTab::backupRequested, this, [this] {
+        if (m_archive->backup(m_db))
+            speedButtonAggiornaTuttoClick();
+    });
+    connect(m_options, &OptionsTab::restoreRequested, this, [this] {
+        if (m_archive->restore(m_db, m_settings->autostart()) == ArchiveFolder::Outcome::EndProgram)
+            endProgram(0);
+    });
+    connect(m_options, &OptionsTab::changeFolderRequested, this, [this] {
+        if (m_archive->change() == ArchiveFolder::Outcome::EndProgram)
+            endProgram(0);
+    });
+    connect(m_options, &OptionsTab::defaultFolderRequested, this, [this] {
+        if (m_archive->backToDefault() == ArchiveFolder::Outcome::EndProgram)
+            endProgram(0);
+    });
+    connect(m_options, &OptionsTab::openArchiveFolderRequested, this,
+            [this] { m_services.desktop.openPath(m_state.archiveFolder); });
+    connect(m_options, &OptionsTab::defaultSizeRequested, this, [this] { resize(DefaultSize); });
+    connect(m_options, &OptionsTab::fixSizeRequested, this, &TMainForm::fixSize);
+}
+
+void TMainForm::fixSize()
+{
+    if (!m_services.prompter.ask(
+            QStringLiteral("Do you want to save my current size as a default size?")))
+        return;
+    store::Query q(m_db);
+    if (isMaximized()) {
+        q.setSql({QStringLiteral("UPDATE CRset63"), QStringLiteral("SET WinStato  = :WinStato")});
+        q.setText(QStringLiteral("WinStato"), QStringLiteral("wsMaximized"));
+    } else {
+        q.setSql({QStringLiteral("UPDATE CRset63"), QStringLiteral("SET WinWidth  = :WinWidth,"),
+                  QStringLiteral("    WinHeight = :WinHeight,"),
+                  QStringLiteral("    WinStato  = :WinStato")});
+        q.setInteger(QStringLiteral("WinWidth"), width());
+        q.setInteger(QStringLiteral("WinHeight"), height());
+        q.setText(QStringLiteral("WinStato"), QStringLiteral("wsNormal"));
+    }
+    q.execSql();
+    m_settings->load();
 }
 
 QIcon TMainForm::trayImage(int index) const
@@ -294,6 +349,7 @@ void TMainForm::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange) {
         m_titleBar->setMaximized(isMaximized());
+        m_options->setWindowSize(size(), isMaximized());
         if (isMinimized())
             m_state.windowMinimized = true;
     }
@@ -303,6 +359,7 @@ void TMainForm::changeEvent(QEvent* event)
 void TMainForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    m_options->setWindowSize(size(), isMaximized());
 }
 
 bool TMainForm::event(QEvent* event)
@@ -393,8 +450,9 @@ void TMainForm::speedButtonEXITClick()
 {
     if (m_exitQuestionOpen)
         return;
-    // A changed password is stored when the special panel closes; unsaved
-    // notes are asked about by the notes section.
+    // Closing the special panel stores a changed password; unsaved notes are
+    // asked about by the notes section.
+    m_options->closeSpecialPanel();
     if (m_settings->query().isActive() && m_settings->timeCheck()) {
         m_exitQuestionOpen = true;
         m_trayTerminate->setEnabled(false);

@@ -27,6 +27,9 @@ namespace app {
 
 class ArchiveFolder;
 class SectionTabBar;
+namespace ui {
+class OptionsTab;
+}
 class TitleBar;
 
 // The program's one window: a borderless frame with its own title bar and a
@@ -61,6 +64,7 @@ public:
 
     QTabWidget* pageControl() const { return m_pages; }
     store::Settings& settings() { return *m_settings; }
+    ui::OptionsTab* options() const { return m_options; }
     bool isPinned() const;
     QSystemTrayIcon* trayIcon() const { return m_tray; }
 
@@ -113,6 +117,8 @@ private:
     Qt::Edges edgesAt(const QPoint& pos) const;
     void endProgram(int code);
     void about();
+    void connectOptions();
+    void fixSize();
 
     AppState& m_state;
     Services m_services;
@@ -125,6 +131,7 @@ private:
     QTabWidget* m_pages = nullptr;
     SectionTabBar* m_tabBar = nullptr;
     std::array<QWidget*, SectionCount> m_sectionPages{};
+    ui::OptionsTab* m_options = nullptr;
 
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "app/archivefolder.h"
+#include "app/ui/optionstab.h"
 #include "app/archivepaths.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QLoggingCategory>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
@@ -38,7 +40,10 @@ std::optional<int> TMainForm::formCreate(const QStringList& arguments)
     if (auto code = initPaths())
         return code;
     m_archive->readNetFolder();
+    // "Refresh all" and "Auto" only mean something for a redirected archive.
     m_titleBar->refreshAllButton()->setVisible(m_archive->isRedirected());
+    if (auto* automatic = m_options->findChild<QPushButton*>(QStringLiteral("SpeedButton_Multi")))
+        automatic->setEnabled(m_archive->isRedirected());
     if (auto code = openAndBuildArchive())
         return code;
     if (!m_settings->loadOrReport(m_services.prompter))
@@ -54,6 +59,7 @@ std::optional<int> TMainForm::formCreate(const QStringList& arguments)
             return 0;
     }
 
+    m_options->setArchiveFolder(m_state.archiveFolder);
     m_state.startupComplete = true;
     m_timerOrologio.start();
     m_timerRitorna.start();

@@ -6,6 +6,7 @@
 #include "store/query.h"
 #include "store/settings.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -131,6 +132,35 @@ private slots:
         TMainForm& w = makeWindow();
         QVERIFY(!w.formCreate({}));
         QCOMPARE(w.pageControl()->currentWidget()->objectName(), page);
+    }
+
+    void optionsButtonsReachTheArchive()
+    {
+        presetSettings(QStringLiteral("minimized = \"N\""));
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+        w.pageControl()->setCurrentIndex(TMainForm::Setup);
+
+        const QString target = m_dir->filePath(QStringLiteral("saved.abs"));
+        m_prompter.files.enqueue(target);
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("SpeedButtonExport")),
+                          Qt::LeftButton);
+        store::Database copy;
+        copy.open(target);
+        QVERIFY(copy.tableExists(QStringLiteral("CRarc66")));
+
+        // "Auto" applies only to a redirected archive.
+        QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("SpeedButton_Multi"))->isEnabled());
+
+        w.resize(700, 600);
+        m_prompter.answers.enqueue(true);
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("SpeedButtonFix")),
+                          Qt::LeftButton);
+        QCOMPARE(m_prompter.shown.last().text,
+                 QStringLiteral("Do you want to save my current size as a default size?"));
+        QCOMPARE(w.settings().winWidth(), 700);
+        QCOMPARE(w.settings().winHeight(), 600);
     }
 
     void tooLongProgramFolderStops()
