@@ -1,3 +1,4 @@
+#include "app/agenda.h"
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/mainwindow.h"
@@ -17,13 +18,6 @@ Q_LOGGING_CATEGORY(lcInstance, "corvandine.instance", QtWarningMsg)
 
 namespace {
 
-// "--archive DIR" puts the archive in DIR instead of the usual folder.
-QString archiveOverride(const QStringList& arguments)
-{
-    const qsizetype at = arguments.indexOf(QStringLiteral("--archive"));
-    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
-}
-
 // The arguments a second start hands over: our own "--archive DIR" only
 // chose which running program to talk to.
 QStringList handedOverArguments(QStringList arguments)
@@ -38,13 +32,17 @@ QStringList handedOverArguments(QStringList arguments)
 
 int main(int argc, char* argv[])
 {
+    // The agenda, --help and --version answer on the terminal, with no window.
+    if (const auto code = app::runCommandLine(argc, argv))
+        return *code;
+
     app::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDINE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QStringList arguments = QApplication::arguments().mid(1);
-    const QString archive = archiveOverride(arguments);
+    const QString archive = app::archiveOverride(arguments).value_or(QString());
 
     // One running program: a second start hands its arguments over and ends.
     const QString channel = platform::instanceName(archive);

@@ -68,10 +68,6 @@ public:
     bool isPinned() const;
     QSystemTrayIcon* trayIcon() const { return m_tray; }
 
-    // How many tasks the daily view of today lists; the "CONTROL" start ends
-    // at once when it is none. Set by the task calendar.
-    std::function<int()> todayTaskCount;
-
     // Tray animation while an announcement waits.
     void startTrayAnimation();
     void stopTrayAnimation();

@@ -3,6 +3,9 @@
 
 #include "app/archivefolder.h"
 #include "app/ui/optionstab.h"
+#include "calendar/dayselection.h"
+#include "calendar/tasktexts.h"
+#include "platform/clock.h"
 #include "app/archivepaths.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
@@ -51,11 +54,16 @@ std::optional<int> TMainForm::formCreate(const QStringList& arguments)
     applySettings();
     applyWindowSize();
 
-    // "CONTROL" on the command line: a start from a scheduler that only
-    // wants to see the program when today has something to do.
-    const QString first = arguments.value(0).toUpper();
-    if (first == QLatin1String("CONTROL") || first == QLatin1String("CONTROLLO")) {
-        if (todayTaskCount && todayTaskCount() == 0)
+    // The check of the new day: "CONTROL" on the command line ends a start
+    // from a scheduler when today has nothing to do.
+    {
+        store::Query dailyView(m_db);
+        store::Query check(m_db);
+        const QDate today = m_services.clock.today();
+        calendar::buildDaySelection(dailyView, calendar::DaySelection::DailyView, today,
+                                    calendar::taskLocale());
+        if (!calendar::startOfDayCheck(check, dailyView, arguments, today, calendar::taskLocale(),
+                                       {}))
             return 0;
     }
 
@@ -131,6 +139,10 @@ std::optional<int> TMainForm::openAndBuildArchive()
         env.migrationNoticePending = m_state.migrationNoticePending;
         env.loadSettings = [this] { m_settings->load(); };
         m_state.archiveReport += store::ArchiveBuilder(m_db, *m_general, m_settings->query(), env).build();
+        // The day's selection runs at every refresh and every second of the
+        // alarm clock: give it its indexes and a page cache.
+        calendar::ensureDaySelectionIndexes(*m_general);
+        calendar::tuneForDaySelections(*m_general);
     } catch (const store::SqlError& error) {
         m_services.prompter.tell(store::Settings::errorText(error), Kind::Warning);
         return 2;

@@ -163,6 +163,27 @@ private slots:
         QCOMPARE(w.settings().winHeight(), 600);
     }
 
+    void controlEndsOnADayWithoutTasks()
+    {
+        presetSettings(QStringLiteral("minimized = \"N\""));
+        TMainForm& w = makeWindow();
+        QCOMPARE(w.formCreate({QStringLiteral("control")}), std::optional<int>(0));
+    }
+
+    void controlStartsOnADayWithTasks()
+    {
+        presetSettings(QStringLiteral("minimized = \"N\""));
+        m_db->open(m_dir->filePath(QStringLiteral("myarcs/coarc.abs")));
+        store::Query q(*m_db);
+        q.setSql({QStringLiteral("INSERT INTO CRarc66 (id, flag, datefull, sospeso, flagscad) "
+                                 "values (\"Dentist\", \"O\", :d, \"N\", \"N\")")});
+        q.setDate(QStringLiteral("d"), m_clock.today());
+        q.execSql();
+        m_db->close();
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({QStringLiteral("CONTROLLO")}));
+    }
+
     void tooLongProgramFolderStops()
     {
         // 121 characters and the separator: the archive path is 128 long.
