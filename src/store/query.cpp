@@ -88,7 +88,9 @@ int ResultSet::columnIndex(const QString& name) const
     // Most callers spell a column as it was created; a plain scan over the few
     // columns of a row beats hashing. Only other spellings pay for folding.
     for (int c = 0; c < m_columns; ++c) {
-        if (m_names.at(c) == name)
+        const QString& column = m_names.at(c);
+        // A name taken from fieldNames() shares its characters with ours.
+        if (column.constData() == name.constData() || column == name)
             return c;
     }
     return m_index.value(name.toLower(), -1);
