@@ -1,0 +1,220 @@
+#include "alarmclock.h"
+
+#include "reminders/alarmsound.h"
+#include "reminders/announcements.h"
+#include "reminders/lookahead.h"
+#include "reminders/notifier.h"
+
+#include "app/appstate.h"
+#include "calendar/dayselection.h"
+#include "calendar/taskrecord.h"
+#include "platform/clock.h"
+
+namespace reminders {
+namespace {
+
+// The due check counts whole seconds, as the start times are whole minutes.
+QDateTime wholeSecond(const QDateTime& when)
+{
+    QDateTime out = when;
+    out.setTime(QTime(when.time().hour(), when.time().minute(), when.time().second()));
+    return out;
+}
+
+std::optional<store::Settings::Section> sectionOfKind(const QString& flag)
+{
+    using Section = store::Settings::Section;
+    if (flag == calendar::kind::OneShot)
+        return Section::OneShot;
+    if (flag == calendar::kind::Yearly)
+        return Section::Yearly;
+    if (flag == calendar::kind::Monthly)
+        return Section::Monthly;
+    if (flag == calendar::kind::Weekly)
+        return Section::Weekly;
+    return std::nullopt;
+}
+
+void call(const std::function<void()>& hook)
+{
+    if (hook)
+        hook();
+}
+
+} // namespace
+
+AlarmClock::AlarmClock(store::Database& database, store::Settings& settings, app::AppState& state,
+                       const platform::Clock& clock, AlarmSound& sound, Notifier& notifier,
+                       LookAhead& lookAhead, QLocale locale, QObject* parent)
+    : QObject(parent), m_db(database), m_settings(settings), m_state(state), m_clock(clock),
+      m_sound(sound), m_notifier(notifier), m_lookAhead(lookAhead), m_locale(std::move(locale)),
+      m_alarms(database), m_check(database), m_currentDate(clock.today())
+{
+    restartDueWatch();
+    m_timeCheck = m_settings.timeCheck();
+    // Switching "Time alarm" on starts watching from now: what came due while
+    // it was off is not announced.
+    connect(&m_settings, &store::Settings::loaded, this, [this] {
+        const bool on = m_settings.timeCheck();
+        if (on && !m_timeCheck)
+            restartDueWatch();
+        m_timeCheck = on;
+    });
+}
+
+void AlarmClock::restartDueWatch()
+{
+    // A task due in this very second still counts.
+    m_checkedUpTo = wholeSecond(m_clock.now()).addSecs(-1);
+}
+
+store::AlarmBoxes AlarmClock::boxes() const
+{
+    return store::Settings::alarmBoxes(m_settings.soundCode())
+        .value_or(store::AlarmBoxes{true, false});
+}
+
+bool AlarmClock::lockApplies() const
+{
+    return !m_settings.storedPassword().isEmpty() && m_settings.lockOnStartup();
+}
+
+void AlarmClock::timerOrologioTimer()
+{
+    const QDateTime now = m_clock.now();
+    if (hooks.showClockText) {
+        const bool active = !hooks.applicationActive || hooks.applicationActive();
+        hooks.showClockText(clockText(now, m_settings.ampm(), active, m_locale));
+    }
+    // The date alone decides: a tick that misses midnight still changes the
+    // day, and two ticks within 00:00:00 change it once.
+    if (now.date() != m_currentDate)
+        dayChange(now.date());
+    if (m_blinking) {
+        MessagePanelState panel = m_panel;
+        panel.text = panel.text == Headline ? m_taskText : Headline;
+        setPanel(panel);
+    }
+}
+
+void AlarmClock::timerContolloOrarioTimer()
+{
+    if (!m_settings.timeCheck()) {
+        m_timeCheck = false;
+        return;
+    }
+    if (!m_timeCheck) {
+        m_timeCheck = true;
+        restartDueWatch();
+    }
+    const QDateTime now = wholeSecond(m_clock.now());
+    // The alarm list must be today's before today's times are compared.
+    if (now.date() != m_currentDate)
+        dayChange(now.date());
+    const QDateTime from = m_checkedUpTo;
+    m_checkedUpTo = now;
+    if (!m_alarms.isActive() || now <= from)
+        return;
+    for (m_alarms.first(); !m_alarms.eof(); m_alarms.next()) {
+        const QString orario = m_alarms.fieldByName(QStringLiteral("orario")).asString();
+        const std::optional<QTime> due = dueTimeOf(orario, m_locale);
+        if (!due)
+            continue;
+        const QDateTime dueAt(m_currentDate, *due);
+        if (dueAt <= from || dueAt > now)
+            continue;
+        const QString key =
+            m_alarms.fieldByName(QStringLiteral("codimp")).asString() + u'@' + orario;
+        if (m_announced.contains(key))
+            continue;
+        m_announced.insert(key);
+        announce(m_alarms);
+    }
+}
+
+void AlarmClock::announce(store::Query& task)
+{
+    const store::AlarmBoxes on = boxes();
+    if (on.sound)
+        m_sound.play(m_settings.waveSound());
+    call(hooks.showTodayTab);
+    if (on.popup)
+        call(hooks.open1);
+    m_taskText = announcementTaskText(task.fieldByName(QStringLiteral("id")).asString());
+    m_blinking = true;
+    setPanel({m_panel.text, sectionOfKind(task.fieldByName(QStringLiteral("flag")).asString())});
+    if (m_state.windowMinimized) {
+        call(hooks.startTrayAnimation);
+        if (!lockApplies())
+            m_notifier.show(dueTaskNotification(m_taskText));
+    } else {
+        call(hooks.bringToFront);
+    }
+}
+
+void AlarmClock::refreshAlarmList()
+{
+    calendar::refreshAlarmList(m_alarms, m_currentDate, m_locale);
+}
+
+void AlarmClock::dayChange(const QDate& today)
+{
+    m_currentDate = today;
+    m_announced.clear();
+    call(hooks.purgeOldTasks);
+    call(hooks.refreshOneShotList);
+    refreshAlarmList();
+    call(hooks.showTodayInDailyView);
+    startOfDayCheck();
+}
+
+bool AlarmClock::startOfDayCheck()
+{
+    store::Query own(m_db);
+    store::Query* daily = hooks.dailyView ? hooks.dailyView() : nullptr;
+    if (!daily) {
+        calendar::buildDaySelection(own, calendar::DaySelection::DailyView, m_currentDate,
+                                    m_locale);
+        daily = &own;
+    }
+    calendar::StartOfDayHooks steps;
+    steps.advanceWarnings = m_settings.futureFlag();
+    steps.lookAhead = [this] { m_lookAhead.runAtStartOfDay(); };
+    steps.terminate = hooks.terminate;
+    steps.announce = [this, daily](store::Query&) {
+        call(hooks.startTrayAnimation);
+        if (!lockApplies() && !boxes().popup && !daily->isEmpty() && m_settings.minimized())
+            m_notifier.show(startOfDaySummary(*daily, m_currentDate, m_locale));
+        const store::AlarmBoxes on = boxes();
+        if (on.sound)
+            m_sound.play(m_settings.waveSound());
+        if (on.popup)
+            call(hooks.open1);
+    };
+    return calendar::startOfDayCheck(m_check, *daily, arguments, m_currentDate, m_locale, steps);
+}
+
+void AlarmClock::messagePanelClicked()
+{
+    if (!m_blinking)
+        return;
+    m_blinking = false;
+    setPanel({});
+}
+
+void AlarmClock::notificationClicked()
+{
+    call(hooks.stopTrayAnimation);
+    messagePanelClicked();
+}
+
+void AlarmClock::setPanel(MessagePanelState panel)
+{
+    if (panel == m_panel)
+        return;
+    m_panel = std::move(panel);
+    if (hooks.showMessagePanel)
+        hooks.showMessagePanel(m_panel);
+}
+
+} // namespace reminders
