@@ -1,0 +1,359 @@
+#include "todayview.h"
+
+#include "todaydelegate.h"
+
+#include "app/appstate.h"
+#include "calendar/dailymodel.h"
+#include "calendar/dailyview.h"
+#include "calendar/tasktexts.h"
+#include "platform/clock.h"
+#include "platform/prompter.h"
+#include "store/settings.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace calendar::ui {
+namespace {
+
+QToolButton* commandButton(QWidget* parent, const char* name, const char* hint)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    const QString text = QString::fromLatin1(hint);
+    button->setToolTip(text);
+    button->setText(text.trimmed());
+    button->setAutoRaise(true);
+    return button;
+}
+
+QString cssColour(unsigned rgb)
+{
+    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+TodayView::TodayView(store::Database& database, store::Settings& settings,
+                     app::Services& services, app::AppState& state, QWidget* parent)
+    : QWidget(parent),
+      m_settings(settings),
+      m_services(services),
+      m_state(state),
+      m_view(std::make_unique<DailyView>(database, taskLocale())),
+      m_shown(services.clock.today())
+{
+    setObjectName(QStringLiteral("TabSheetTODAYContent"));
+    m_model = new DailyModel(*m_view, this);
+    m_delegate = new TodayDelegate(*m_model, this);
+
+    m_leftPanel = new QWidget(this);
+    m_leftPanel->setObjectName(QStringLiteral("Panel_SideCalendar"));
+    m_leftPanel->hide();
+
+    auto* frame = new QWidget(this);
+    frame->setObjectName(QStringLiteral("Panel_Contorno_Today"));
+    frame->setAutoFillBackground(true);
+
+    m_grid = new QTableView(frame);
+    m_grid->setObjectName(QStringLiteral("DBGrid_Today"));
+    m_grid->setModel(m_model);
+    m_grid->setItemDelegate(m_delegate);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_grid->verticalHeader()->hide();
+    m_grid->setShowGrid(true);
+    m_grid->setWordWrap(false);
+    QHeaderView* header = m_grid->horizontalHeader();
+    header->setSectionResizeMode(DailyModel::Description, QHeaderView::Stretch);
+    for (int column : {DailyModel::From, DailyModel::To, DailyModel::Presenza}) {
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, 48);
+    }
+    header->setHighlightSections(false);
+
+    m_memo = new QPlainTextEdit(frame);
+    m_memo->setObjectName(QStringLiteral("DBMemoToday"));
+    m_memo->setToolTip(QStringLiteral("Note"));
+    m_memo->setReadOnly(true);
+    m_memo->setMaximumHeight(96);
+    m_memo->viewport()->installEventFilter(this);
+
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(4, 4, 4, 4);
+    frameLayout->setSpacing(3);
+    frameLayout->addWidget(buildCommands());
+    frameLayout->addWidget(buildNavigation());
+    frameLayout->addWidget(m_grid, 1);
+    frameLayout->addWidget(m_memo);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_leftPanel);
+    layout->addWidget(frame, 1);
+
+    buildMenus();
+    connectGrid();
+    connect(&m_settings, &store::Settings::loaded, this, &TodayView::applySettings);
+    applySettings();
+    m_picker->setDate(m_shown);
+    refreshDailyView();
+}
+
+TodayView::~TodayView() = default;
+
+QWidget* TodayView::buildCommands()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    m_insert = commandButton(bar, "SpeedButtonAddToday", "Insert");
+    m_modify = commandButton(bar, "SpeedButtonModToday", "Modify ");
+    m_delete = commandButton(bar, "SpeedButtonDelToday", "Delete ");
+    m_check = commandButton(bar, "SpeedButtonSvoltoToday", "Check");
+    m_origin = commandButton(bar, "SpeedButtonFollowToday", "Origin");
+    m_attach = commandButton(bar, "SpeedButtonAllegatoToday", "Attach");
+    m_print = commandButton(bar, "SpeedButtonPrintToday", "Print ");
+    m_export = commandButton(bar, "SpeedButtonEportToday", "Export");
+    auto* help = commandButton(bar, "SpeedButton_Help", "Hint");
+    help->setText(QStringLiteral("?"));
+    auto* side = commandButton(bar, "SpeedButtonClendarioLato", "Show Calendar & Information ");
+    side->setText(QStringLiteral("Calendar"));
+    side->setCheckable(true);
+    for (QToolButton* b : {m_insert, m_modify, m_delete, m_check, m_origin, m_attach, m_print,
+                           m_export})
+        row->addWidget(b);
+    row->addStretch(1);
+    row->addWidget(side);
+    row->addWidget(help);
+
+    connect(m_insert, &QToolButton::clicked, this, [this] {
+        if (!m_readOnly)
+            m_insertMenu->exec(m_insert->mapToGlobal(QPoint(0, m_insert->height())));
+    });
+    connect(m_modify, &QToolButton::clicked, this, &TodayView::modifySelected);
+    connect(m_delete, &QToolButton::clicked, this, &TodayView::deleteSelected);
+    connect(m_check, &QToolButton::clicked, this, &TodayView::toggleDone);
+    connect(m_origin, &QToolButton::clicked, this, &TodayView::followSelected);
+    connect(m_attach, &QToolButton::clicked, this,
+            [this] { openAttachmentMenu(m_attach->mapToGlobal(QPoint(0, m_attach->height()))); });
+    connect(m_print, &QToolButton::clicked, this, &TodayView::printRequested);
+    connect(m_export, &QToolButton::clicked, this, &TodayView::exportRequested);
+    connect(help, &QToolButton::clicked, this, [this] {
+        m_services.prompter.tell(
+            QStringLiteral("The Tasks calendar organizes all the tasks you entered into the One "
+                           "Shot, Weekly, Monthly, and Yearly tabs."),
+            platform::Prompter::Kind::Information);
+    });
+    connect(side, &QToolButton::toggled, this, &TodayView::setLeftPanelShown);
+    return bar;
+}
+
+QWidget* TodayView::buildNavigation()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    auto* back = commandButton(bar, "SpeedButton_DateBack", "Day Before");
+    back->setText(QStringLiteral("<"));
+    m_today = commandButton(bar, "SpeedButtonToday", "Today");
+    auto* next = commandButton(bar, "SpeedButtonNextDay", "Day After ");
+    next->setText(QStringLiteral(">"));
+
+    m_picker = new QDateEdit(bar);
+    m_picker->setObjectName(QStringLiteral("DateTimePickerTODAY"));
+    m_picker->setToolTip(QStringLiteral("Filter by day "));
+    m_picker->setCalendarPopup(true);
+    m_picker->setDisplayFormat(taskLocale().dateFormat(QLocale::LongFormat));
+    m_picker->setAutoFillBackground(true);
+
+    m_suspended = new QCheckBox(QStringLiteral("Show suspended"), bar);
+    m_suspended->setObjectName(QStringLiteral("CheckBox_Visualizza_Sospesi"));
+
+    m_count = new QLabel(bar);
+    m_count->setObjectName(QStringLiteral("panel_today"));
+    m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* navigator = new QWidget(bar);
+    navigator->setObjectName(QStringLiteral("DBNavigator5"));
+    auto* moves = new QHBoxLayout(navigator);
+    moves->setContentsMargins(0, 0, 0, 0);
+    moves->setSpacing(0);
+    struct Move
+    {
+        const char* hint;
+        const char* caption;
+        int (*target)(int current, int count);
+    };
+    static constexpr Move Moves[] = {
+        {"First", "|<", [](int, int) { return 0; }},
+        {"Prior", "<<", [](int current, int) { return current - 1; }},
+        {"Next", ">>", [](int current, int) { return current + 1; }},
+        {"Last", ">|", [](int, int count) { return count - 1; }},
+    };
+    for (const Move& move : Moves) {
+        auto* button = commandButton(navigator, move.hint, move.hint);
+        button->setObjectName(QString());
+        button->setText(QLatin1String(move.caption));
+        moves->addWidget(button);
+        const auto target = move.target;
+        connect(button, &QToolButton::clicked, this, [this, target] {
+            const int count = m_model->rowCount();
+            if (count > 0)
+                selectRow(std::clamp(target(selectedRow(), count), 0, count - 1));
+        });
+    }
+
+    row->addWidget(back);
+    row->addWidget(m_today);
+    row->addWidget(next);
+    row->addWidget(m_picker, 1);
+    row->addWidget(m_suspended);
+    row->addWidget(m_count);
+    row->addWidget(navigator);
+
+    connect(back, &QToolButton::clicked, this, &TodayView::previousDay);
+    connect(next, &QToolButton::clicked, this, &TodayView::nextDay);
+    connect(m_today, &QToolButton::clicked, this, &TodayView::showToday);
+    connect(m_picker, &QDateEdit::dateChanged, this, &TodayView::setShownDate);
+    connect(m_suspended, &QCheckBox::toggled, this, [this](bool on) {
+        refreshDailyView();
+        emit showSuspendedChanged(on);
+    });
+    return bar;
+}
+
+void TodayView::buildMenus()
+{
+    m_insertMenu = new QMenu(this);
+    m_insertMenu->setObjectName(QStringLiteral("PopupMenuToday"));
+    for (const auto& [caption, kind] : {std::pair{"One Shot", 'O'}, std::pair{"Yearly", 'Y'},
+                                        std::pair{"Monthly", 'M'}, std::pair{"Weekly", 'W'}}) {
+        const QChar k = QLatin1Char(kind);
+        m_insertMenu->addAction(QLatin1String(caption), this, [this, k] { insertKind(k); });
+    }
+    m_insertMenu->addSeparator();
+    m_insertMenu->addAction(QStringLiteral("Cancel"));
+
+    m_attachMenu = new QMenu(this);
+    m_attachMenu->setObjectName(QStringLiteral("PopupMenuAllegatoToday"));
+    m_attachItem = m_attachMenu->addAction(QString());
+    m_findItem = m_attachMenu->addAction(QStringLiteral("Find"));
+    m_attachMenu->addSeparator();
+    m_attachMenu->addAction(QStringLiteral("Cancel"));
+
+    m_gridMenu = new QMenu(this);
+    m_gridMenu->addAction(QStringLiteral("Modify"), this, &TodayView::modifySelected);
+    m_gridMenu->addAction(QStringLiteral("Delete"), this, &TodayView::deleteSelected);
+}
+
+void TodayView::applySettings()
+{
+    using Section = store::Settings::Section;
+    // Origin leads to a section tab, so it goes away when the options hide any.
+    bool allTabs = true;
+    for (int i = 0; i < store::Settings::VisibleTabCount; ++i)
+        allTabs = allTabs && m_settings.tabVisible(Section(i));
+    m_origin->setVisible(allTabs);
+    applyColours();
+}
+
+void TodayView::applyColours()
+{
+    GridColours colours = m_delegate->colours();
+    colours.takeSectionColours(m_settings);
+    colours.currentSection = m_state.currentSectionColour;
+    colours.buttonFace = palette().color(QPalette::Button).rgb() & 0xFFFFFF;
+    colours.window = palette().color(QPalette::Base).rgb() & 0xFFFFFF;
+    m_delegate->setColours(colours);
+
+    const GridTheme& theme = m_delegate->theme();
+    const QString today = cssColour(colours.today);
+    const QString title = cssColour(theme.titleText);
+    if (QWidget* frame = m_grid->parentWidget()) {
+        QPalette p = frame->palette();
+        p.setColor(QPalette::Window, QColor::fromRgb(QRgb(0xFF000000u | colours.today)));
+        frame->setPalette(p);
+    }
+    m_grid->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background: %1; color: %2; border: 0; "
+                       "border-right: 1px solid #808080; padding: 2px; }")
+            .arg(today, title));
+    m_memo->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: %1; color: %2; }").arg(today, title));
+    m_grid->viewport()->update();
+}
+
+void TodayView::setGridTheme(const GridTheme& theme)
+{
+    m_delegate->setTheme(theme);
+    applyColours();
+}
+
+GridTheme TodayView::gridTheme() const
+{
+    return m_delegate->theme();
+}
+
+void TodayView::setLeftPanelShown(bool shown)
+{
+    m_leftPanel->setVisible(shown);
+    emit leftPanelToggled(shown);
+}
+
+void TodayView::connectGrid()
+{
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TodayView::updateForSelection);
+    connect(m_grid, &QTableView::doubleClicked, this, &TodayView::modifySelected);
+    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == DailyModel::Presenza && m_view->hasNote(index.row()))
+            modifyNote();
+    });
+    connect(m_grid, &QTableView::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (hasSelection())
+            m_gridMenu->popup(m_grid->viewport()->mapToGlobal(pos));
+    });
+    m_grid->installEventFilter(this);
+}
+
+bool TodayView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const auto key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_modify->isEnabled()) {
+            modifySelected();
+            return true;
+        }
+    }
+    if (watched == m_memo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        if (hasSelection() && m_view->hasNote(selectedRow()))
+            modifyNote();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TodayView::showEvent(QShowEvent* event)
+{
+    // The active tab's colour decides the row backgrounds; it may have
+    // changed while the tab was hidden.
+    applyColours();
+    QWidget::showEvent(event);
+}
+
+} // namespace calendar::ui
