@@ -5,6 +5,10 @@
 #include "sqlerror.h"
 
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <chrono>
+#include <thread>
 
 #include <sqlite3.h>
 
@@ -134,6 +138,23 @@ struct StatementReset
 
 constexpr int MaxCachedStatements = 256;
 
+// Waiting for another process's lock. SQLite's own handler sleeps ever longer
+// between tries (up to 100 ms), and a program that writes in a tight loop
+// then keeps the lock nearly all the time: the waiter starves and gives up.
+// Trying again every millisecond or two, with a little jitter, catches the
+// gaps between the other program's transactions.
+int busyHandler(void* context, int attempt)
+{
+    auto* wait = static_cast<Database::BusyWait*>(context);
+    if (attempt == 0)
+        wait->clock.start();
+    if (wait->clock.elapsed() >= wait->timeoutMs)
+        return 0;
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(500 + QRandomGenerator::global()->bounded(1500)));
+    return 1;
+}
+
 } // namespace
 
 Database::Database() = default;
@@ -200,7 +221,7 @@ void Database::openFile(const QString& path, bool create)
 void Database::configureConnection()
 {
     sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, m_busyTimeout);
+    sqlite3_busy_handler(m_db, busyHandler, &m_busyWait);
     const int utf8 = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(m_db, "upper", 1, utf8, nullptr, upperFunction, nullptr, nullptr);
     sqlite3_create_function(m_db, "like", 2, utf8, nullptr, likeFunction, nullptr, nullptr);
@@ -227,9 +248,7 @@ void Database::reopen()
 
 void Database::setBusyTimeout(int msecs)
 {
-    m_busyTimeout = msecs;
-    if (m_db)
-        sqlite3_busy_timeout(m_db, msecs);
+    m_busyWait.timeoutMs = msecs;
 }
 
 bool Database::tableExists(const QString& name)

@@ -2,6 +2,7 @@
 
 #include "sqldialect.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 
@@ -49,7 +50,14 @@ public:
 
     // How long a statement waits for another process's lock, in milliseconds.
     void setBusyTimeout(int msecs);
-    int busyTimeout() const { return m_busyTimeout; }
+    int busyTimeout() const { return m_busyWait.timeoutMs; }
+
+    // How long a statement has been waiting for another process's lock.
+    struct BusyWait
+    {
+        QElapsedTimer clock;
+        int timeoutMs = 15000;
+    };
 
     // Runs every statement of `translation` with the given parameters. A text of
     // several statements runs all or nothing. When `rows` is given, the result of
@@ -72,7 +80,7 @@ private:
 
     sqlite3* m_db = nullptr;
     QString m_path;
-    int m_busyTimeout = 15000;
+    BusyWait m_busyWait;
     QHash<QString, std::shared_ptr<const Translation>> m_translations;
     QHash<QByteArray, sqlite3_stmt*> m_statements;
 };

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "query.h"
+#include "sqlerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -282,12 +283,39 @@ void ArchiveBuilder::addGroupColumn(const QString& table, const QStringList& see
 QString ArchiveBuilder::build()
 {
     m_report.clear();
+    // One transaction for the whole build: a new archive is written in one
+    // go instead of a disk flush per statement, and an upgrade that fails
+    // half-way leaves the archive as it was.
+    exec({QStringLiteral("BEGIN IMMEDIATE")});
+    bool dropped = false;
+    try {
+        dropped = buildSteps();
+        exec({QStringLiteral("COMMIT")});
+    } catch (...) {
+        m_general.setSql({QStringLiteral("ROLLBACK")});
+        try {
+            m_general.execSql();
+        } catch (const SqlError&) {
+            // Nothing was left to roll back.
+        }
+        throw;
+    }
+    // The marker goes only once the reset is stored; one that stays (or
+    // cannot be deleted) drops the settings again at the next start.
+    if (dropped)
+        QFile::remove(QDir(m_env.archiveFolder).filePath(QStringLiteral("DROPSET")));
+    loadSettings();
+    return m_report;
+}
 
+bool ArchiveBuilder::buildSteps()
+{
+    bool dropped = false;
     const QString marker = QDir(m_env.archiveFolder).filePath(QStringLiteral("DROPSET"));
     if (QFile::exists(marker) && m_db.tableExists(QStringLiteral("CRset63"))) {
         m_settings.close();
         exec({QStringLiteral("DROP TABLE CRset63")});
-        QFile::remove(marker); // a marker that stays drops the settings again next start
+        dropped = true;
     }
 
     if (!m_db.tableExists(QStringLiteral("CRcat80"))) {
@@ -323,8 +351,7 @@ QString ArchiveBuilder::build()
         if (!settingsHasColumn(name))
             exec({QStringLiteral("ALTER TABLE CRset63 ADD (") + name + QStringLiteral(" Char(50))")});
     }
-    loadSettings();
-    return m_report;
+    return dropped;
 }
 
 } // namespace store

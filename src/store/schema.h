@@ -48,6 +48,7 @@ public:
     QString build();
 
 private:
+    bool buildSteps(); // true when the settings were reset
     void loadSettings();
     bool settingsHasColumn(const QString& name);
     void createTable(const QStringList& lines, const char* reportLine);
