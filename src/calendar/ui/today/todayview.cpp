@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -108,7 +109,10 @@ TodayView::TodayView(store::Database& database, store::Settings& settings,
     connectGrid();
     connect(&m_settings, &store::Settings::loaded, this, &TodayView::applySettings);
     applySettings();
-    m_picker->setDate(m_shown);
+    {
+        const QSignalBlocker quiet(m_picker);
+        m_picker->setDate(m_shown);
+    }
     refreshDailyView();
 }
 
@@ -289,12 +293,17 @@ void TodayView::applyColours()
         p.setColor(QPalette::Window, QColor::fromRgb(QRgb(0xFF000000u | colours.today)));
         frame->setPalette(p);
     }
-    m_grid->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background: %1; color: %2; border: 0; "
-                       "border-right: 1px solid #808080; padding: 2px; }")
-            .arg(today, title));
-    m_memo->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { background: %1; color: %2; }").arg(today, title));
+    // Style sheets are set only when they change: every refresh passes here,
+    // and a new sheet restyles the whole widget.
+    const auto restyle = [](QWidget* widget, const QString& sheet) {
+        if (widget->styleSheet() != sheet)
+            widget->setStyleSheet(sheet);
+    };
+    restyle(m_grid->horizontalHeader(),
+            QStringLiteral("QHeaderView::section { background: %1; color: %2; border: 0; "
+                           "border-right: 1px solid #808080; padding: 2px; }")
+                .arg(today, title));
+    restyle(m_memo, QStringLiteral("QPlainTextEdit { background: %1; color: %2; }").arg(today, title));
     m_grid->viewport()->update();
 }
 

@@ -7,6 +7,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QToolButton>
 
@@ -208,6 +209,35 @@ private slots:
         QCOMPARE(actions[3]->text(), QString("Weekly"));
         QCOMPARE(insert.size(), 1);
         QCOMPARE(insert[0][0].value<QChar>(), QChar(u'W'));
+    }
+
+    void attachFollowsTheSelectedTask_data()
+    {
+        QTest::addColumn<QString>("searchKey");
+        QTest::addColumn<QString>("attachment");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("attachCaption");
+        QTest::newRow("neither") << "" << "" << false << "";
+        QTest::newRow("search key only") << "Anna" << "" << true << "";
+        QTest::newRow("file in a folder") << "" << "C:\\docs\\plan.txt" << true << "plan.txt";
+    }
+    void attachFollowsTheSelectedTask()
+    {
+        QFETCH(QString, searchKey);
+        QFETCH(QString, attachment);
+        TodayFixture f;
+        calendar::TaskDraft d = draftOn(TodayFixture::day(), "Meeting");
+        d.searchKey = searchKey;
+        d.attachment = attachment;
+        d.note = "Bring the plan";
+        calendar::TaskWriter(*f.archive.general, calendar::taskLocale()).insert("O", d, TodayFixture::day());
+        f.view->refreshDailyView();
+
+        QFETCH(bool, enabled);
+        QFETCH(QString, attachCaption);
+        QCOMPARE(f.find<QToolButton>("SpeedButtonAllegatoToday")->isEnabled(), enabled);
+        QCOMPARE(f.find<QMenu>("PopupMenuAllegatoToday")->actions()[0]->text(), attachCaption);
+        QCOMPARE(f.find<QPlainTextEdit>("DBMemoToday")->toPlainText(), QString("Bring the plan"));
     }
 
     void readOnlyChangesNothing()
