@@ -36,6 +36,7 @@ void QtPrompter::tell(const QString& text, Kind kind, const QString& caption)
 {
     QMessageBox box(iconOf(kind), caption.isEmpty() ? applicationTitle() : caption,
                     displayText(text), QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText); // a task description is never markup
     box.exec();
 }
 
@@ -43,6 +44,7 @@ bool QtPrompter::ask(const QString& text, Kind kind, const QString& caption)
 {
     QMessageBox box(iconOf(kind), caption.isEmpty() ? applicationTitle() : caption,
                     displayText(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
