@@ -2,6 +2,9 @@
 
 #include "app/archivefolder.h"
 #include "app/ui/optionstab.h"
+#include "calendar/repository.h"
+#include "calendar/ui/today/todayview.h"
+#include "platform/clock.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
 #include "platform/desktop.h"
@@ -125,6 +128,13 @@ void TMainForm::buildPages()
         if (i == Setup) {
             m_options = new ui::OptionsTab(*m_settings, m_services, m_pages);
             page = m_options;
+        } else if (i == Today) {
+            // The Today tab's page holds the daily view edge to edge.
+            page = new QWidget(m_pages);
+            auto* box = new QVBoxLayout(page);
+            box->setContentsMargins(0, 0, 0, 0);
+            m_today = new calendar::ui::TodayView(m_db, *m_settings, m_services, m_state, page);
+            box->addWidget(m_today);
         } else {
             page = new QWidget(m_pages);
         }
@@ -136,6 +146,18 @@ void TMainForm::buildPages()
     layout()->addWidget(m_pages);
     connect(m_pages, &QTabWidget::currentChanged, this, &TMainForm::pageControlMenuChange);
     connectOptions();
+    connectToday();
+}
+
+void TMainForm::connectToday()
+{
+    using calendar::ui::TodayView;
+    connect(m_today, &TodayView::originRequested, this, [this](QChar kind, qint64) {
+        static const QString kinds = QStringLiteral("OYMW");
+        const int index = int(kinds.indexOf(kind));
+        if (index >= 0 && m_pages->isTabVisible(index))
+            m_pages->setCurrentIndex(index);
+    });
 }
 
 void TMainForm::connectOptions()
@@ -479,8 +501,10 @@ void TMainForm::endProgram(int code)
 
 void TMainForm::speedButtonAggiornaTuttoClick()
 {
-    // Each section reloads its list here as it comes to the window.
+    // Another program may have changed a shared archive: read everything again.
+    calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
     m_settings->load();
+    m_today->refreshDailyView();
 }
 
 } // namespace app

@@ -30,6 +30,13 @@ class SectionTabBar;
 namespace ui {
 class OptionsTab;
 }
+} // namespace app
+
+namespace calendar::ui {
+class TodayView;
+}
+
+namespace app {
 class TitleBar;
 
 // The program's one window: a borderless frame with its own title bar and a
@@ -65,6 +72,7 @@ public:
     QTabWidget* pageControl() const { return m_pages; }
     store::Settings& settings() { return *m_settings; }
     ui::OptionsTab* options() const { return m_options; }
+    calendar::ui::TodayView* today() const { return m_today; }
     bool isPinned() const;
     QSystemTrayIcon* trayIcon() const { return m_tray; }
 
@@ -114,6 +122,7 @@ private:
     void endProgram(int code);
     void about();
     void connectOptions();
+    void connectToday();
     void fixSize();
 
     AppState& m_state;
@@ -128,6 +137,7 @@ private:
     SectionTabBar* m_tabBar = nullptr;
     std::array<QWidget*, SectionCount> m_sectionPages{};
     ui::OptionsTab* m_options = nullptr;
+    calendar::ui::TodayView* m_today = nullptr;
 
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;

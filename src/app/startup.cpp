@@ -4,6 +4,8 @@
 #include "app/archivefolder.h"
 #include "app/ui/optionstab.h"
 #include "calendar/dayselection.h"
+#include "calendar/repository.h"
+#include "calendar/ui/today/todayview.h"
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
 #include "app/archivepaths.h"
@@ -51,7 +53,9 @@ std::optional<int> TMainForm::formCreate(const QStringList& arguments)
         return code;
     if (!m_settings->loadOrReport(m_services.prompter))
         return 1;
+    calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
     applySettings();
+    m_today->showToday();
     applyWindowSize();
 
     // The check of the new day: "CONTROL" on the command line ends a start

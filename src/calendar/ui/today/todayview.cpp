@@ -1,5 +1,7 @@
 #include "todayview.h"
 
+#include "store/database.h"
+
 #include "todaydelegate.h"
 
 #include "app/appstate.h"
@@ -113,7 +115,10 @@ TodayView::TodayView(store::Database& database, store::Settings& settings,
         const QSignalBlocker quiet(m_picker);
         m_picker->setDate(m_shown);
     }
-    refreshDailyView();
+    // The main window builds its tabs before the archive is open; it shows
+    // the day once start-up has read the archive.
+    if (database.isOpen())
+        refreshDailyView();
 }
 
 TodayView::~TodayView() = default;
