@@ -3,9 +3,11 @@
 #include "reminders/announcements.h"
 #include "reminders/ui/messagepanel.h"
 #include "reminders/ui/soundlabel.h"
+#include "reminders/ui/timealarmflash.h"
 #include "store/settings.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QSignalSpy>
 
 using namespace reminders;
@@ -21,6 +23,7 @@ private slots:
     void messagePanelReportsClicks();
     void soundLabel_data();
     void soundLabel();
+    void timeAlarmCaptionBlinks();
 };
 
 void TestReminderWidgets::messagePanelShowsTheSectionColour()
@@ -84,6 +87,21 @@ void TestReminderWidgets::soundLabel()
     QCOMPARE(label.text(), sound.text);
     QCOMPARE(label.toolTip(), sound.hint);
     QCOMPARE(label.palette().color(QPalette::WindowText), colour);
+}
+
+void TestReminderWidgets::timeAlarmCaptionBlinks()
+{
+    QCheckBox caption(QStringLiteral("Time alarm"));
+    const QColor normal = QApplication::palette().windowText().color();
+    QList<QColor> seen;
+    for (int i = 0; i < 3; ++i) {
+        ui::flashTimeAlarm(caption);
+        seen.append(caption.palette().color(QPalette::WindowText));
+    }
+    QCOMPARE(seen, QList<QColor>({Qt::red, normal, Qt::red}));
+    QCOMPARE(caption.palette().color(QPalette::ButtonText), QColor(Qt::red));
+    ui::restoreTimeAlarm(caption);
+    QCOMPARE(caption.palette().color(QPalette::WindowText), normal);
 }
 
 QTEST_MAIN(TestReminderWidgets)
