@@ -6,6 +6,8 @@ namespace platform {
 class Prompter;
 class Clock;
 class Desktop;
+class SoundPlayer;
+class WorkArea;
 } // namespace platform
 
 namespace app {
@@ -35,6 +37,10 @@ struct Services
     platform::Prompter& prompter;
     platform::Clock& clock;
     platform::Desktop& desktop;
+    // Sound and the desktop's work area: the window makes the desktop's own
+    // when none is given (tests give doubles).
+    platform::SoundPlayer* sound = nullptr;
+    platform::WorkArea* workArea = nullptr;
 };
 
 } // namespace app

@@ -3,6 +3,9 @@
 #include "app/archivefolder.h"
 #include "app/ui/optionstab.h"
 #include "calendar/repository.h"
+#include "reminders/alarmclock.h"
+#include "reminders/ui/timealarmflash.h"
+#include "app/reminderparts.h"
 #include "calendar/ui/today/todayview.h"
 #include "platform/clock.h"
 #include "app/window/sectiontabbar.h"
@@ -85,6 +88,12 @@ TMainForm::TMainForm(AppState& state, Services services, store::Database& databa
 
     buildTitleBar();
     buildPages();
+    // The bottom strip: the message panel of announcements and the clock line.
+    m_statusStrip = new QWidget(this);
+    m_statusStrip->setObjectName(QStringLiteral("PanelStatus"));
+    auto* strip = new QHBoxLayout(m_statusStrip);
+    strip->setContentsMargins(4, 2, 4, 0);
+    layout->addWidget(m_statusStrip);
     buildTray();
     buildTimers();
 
@@ -93,14 +102,7 @@ TMainForm::TMainForm(AppState& state, Services services, store::Database& databa
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &TMainForm::speedButtonEXITClick);
 
-    connect(m_settings.get(), &store::Settings::loaded, this, [this] {
-        applySectionColours();
-        m_timerContolloOrario.setInterval(1000);
-        if (m_settings->timeCheck())
-            m_timerContolloOrario.start();
-        else
-            m_timerContolloOrario.stop();
-    });
+    connect(m_settings.get(), &store::Settings::loaded, this, &TMainForm::applySectionColours);
 }
 
 TMainForm::~TMainForm() = default;
@@ -484,6 +486,8 @@ void TMainForm::speedButtonEXITClick()
             QStringLiteral(" Hey! If you quit me, I can't notify you about the tasks at right "
                            "time! Quit anyway?"));
         m_timerFlashTempo.stop();
+        if (auto* caption = m_options->findChild<QWidget*>(QStringLiteral("CheckBoxTimeCheck")))
+            reminders::ui::restoreTimeAlarm(*caption);
         m_exitQuestionOpen = false;
         if (!quit) {
             m_trayTerminate->setEnabled(true);
@@ -505,6 +509,8 @@ void TMainForm::speedButtonAggiornaTuttoClick()
     calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
     m_settings->load();
     m_today->refreshDailyView();
+    if (m_reminders)
+        m_reminders->clock().refreshAlarmList();
 }
 
 } // namespace app

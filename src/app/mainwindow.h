@@ -26,6 +26,7 @@ class Settings;
 namespace app {
 
 class ArchiveFolder;
+class ReminderParts;
 class SectionTabBar;
 namespace ui {
 class OptionsTab;
@@ -73,6 +74,7 @@ public:
     store::Settings& settings() { return *m_settings; }
     ui::OptionsTab* options() const { return m_options; }
     calendar::ui::TodayView* today() const { return m_today; }
+    ReminderParts* reminders() const { return m_reminders.get(); }
     bool isPinned() const;
     QSystemTrayIcon* trayIcon() const { return m_tray; }
 
@@ -123,6 +125,7 @@ private:
     void about();
     void connectOptions();
     void connectToday();
+    void createReminders(const QStringList& arguments);
     void fixSize();
 
     AppState& m_state;
@@ -131,6 +134,8 @@ private:
     std::unique_ptr<store::Query> m_general;
     std::unique_ptr<store::Settings> m_settings;
     std::unique_ptr<ArchiveFolder> m_archive;
+    std::unique_ptr<ReminderParts> m_reminders;
+    QWidget* m_statusStrip = nullptr;
 
     TitleBar* m_titleBar = nullptr;
     QTabWidget* m_pages = nullptr;

@@ -6,6 +6,18 @@
 #include "calendar/dayselection.h"
 #include "calendar/repository.h"
 #include "calendar/ui/today/todayview.h"
+#include "app/reminderparts.h"
+#include "app/ui/specialpanel.h"
+#include "reminders/alarmclock.h"
+#include "reminders/alarmsound.h"
+#include "reminders/lookahead.h"
+#include "reminders/ui/messagepanel.h"
+#include "reminders/ui/msnpopup.h"
+#include "reminders/ui/soundlabel.h"
+#include "reminders/ui/timealarmflash.h"
+
+#include <QBoxLayout>
+#include <QLabel>
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
 #include "app/archivepaths.h"
@@ -58,18 +70,12 @@ std::optional<int> TMainForm::formCreate(const QStringList& arguments)
     m_today->showToday();
     applyWindowSize();
 
+    createReminders(arguments);
     // The check of the new day: "CONTROL" on the command line ends a start
-    // from a scheduler when today has nothing to do.
-    {
-        store::Query dailyView(m_db);
-        store::Query check(m_db);
-        const QDate today = m_services.clock.today();
-        calendar::buildDaySelection(dailyView, calendar::DaySelection::DailyView, today,
-                                    calendar::taskLocale());
-        if (!calendar::startOfDayCheck(check, dailyView, arguments, today, calendar::taskLocale(),
-                                       {}))
-            return 0;
-    }
+    // from a scheduler when today has nothing to do; otherwise today's open
+    // tasks are announced.
+    if (!m_reminders->clock().startOfDayCheck())
+        return 0;
 
     m_options->setArchiveFolder(m_state.archiveFolder);
     m_state.startupComplete = true;
@@ -223,6 +229,8 @@ void TMainForm::timerAppariTimer()
     raise();
     activateWindow();
     m_timerAppari.stop();
+    if (m_state.firstLookAheadPending && m_reminders)
+        m_reminders->lookAhead().runAtFirstShow();
     m_state.firstLookAheadPending = false;
 }
 
@@ -259,6 +267,85 @@ void TMainForm::formShow()
         return;
     m_titleBar->messageButton()->setVisible(m_state.migrationNoticePending
                                             && m_settings->migrationInfo());
+}
+
+} // namespace app
+
+namespace app {
+
+void TMainForm::createReminders(const QStringList& arguments)
+{
+    m_reminders = std::make_unique<ReminderParts>(m_db, *m_settings, m_state, m_services, this);
+    auto* strip = static_cast<QBoxLayout*>(m_statusStrip->layout());
+    strip->addWidget(m_reminders->messagePanel(), 1);
+    strip->addWidget(m_reminders->clockLabel());
+
+    reminders::AlarmClock& clock = m_reminders->clock();
+    clock.arguments = arguments;
+    reminders::AlarmClockHooks& hooks = clock.hooks;
+    hooks.applicationActive = [this] { return isActiveWindow(); };
+    hooks.showClockText = [this](const QString& text) { m_reminders->clockLabel()->setText(text); };
+    hooks.showMessagePanel = [this](const reminders::MessagePanelState& panel) {
+        m_reminders->messagePanel()->showState(panel);
+    };
+    hooks.showTodayTab = [this] { m_pages->setCurrentIndex(Today); };
+    hooks.open1 = [this] { open1Click(); };
+    hooks.bringToFront = [this] {
+        raise();
+        activateWindow();
+    };
+    hooks.startTrayAnimation = [this] { startTrayAnimation(); };
+    hooks.stopTrayAnimation = [this] { stopTrayAnimation(); };
+    hooks.purgeOldTasks = [this] {
+        calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
+    };
+    hooks.showTodayInDailyView = [this] { m_today->showToday(); };
+    hooks.terminate = [this] { endProgram(0); };
+
+    connect(&m_timerOrologio, &QTimer::timeout, &clock, &reminders::AlarmClock::timerOrologioTimer,
+            Qt::UniqueConnection);
+    connect(&m_timerContolloOrario, &QTimer::timeout, &clock,
+            &reminders::AlarmClock::timerContolloOrarioTimer, Qt::UniqueConnection);
+    m_timerContolloOrario.start();
+    connect(&m_timerFlashTempo, &QTimer::timeout, this, [this] {
+        if (auto* caption = m_options->findChild<QWidget*>(QStringLiteral("CheckBoxTimeCheck")))
+            reminders::ui::flashTimeAlarm(*caption);
+    });
+    connect(m_reminders->messagePanel(), &reminders::ui::MessagePanel::clicked, &clock,
+            &reminders::AlarmClock::messagePanelClicked);
+    connect(&m_reminders->popup(), &reminders::ui::TMSNPopUp::OnClick, &clock,
+            &reminders::AlarmClock::notificationClicked);
+
+    // Any change of tasks may change what rings today.
+    connect(m_today, &calendar::ui::TodayView::alarmListRefreshRequested, &clock,
+            &reminders::AlarmClock::refreshAlarmList);
+    connect(m_today, &calendar::ui::TodayView::showSuspendedChanged, &clock,
+            [&clock](bool) { clock.refreshAlarmList(); });
+
+    reminders::LookAhead& lookAhead = m_reminders->lookAhead();
+    lookAhead.optionsTabActive = [this] { return m_pages->currentIndex() == Setup; };
+    if (auto* special = m_options->specialPanel())
+        connect(special, &ui::SpecialPanel::importantTasksCheckRequested, this,
+                [&lookAhead] { lookAhead.run(); });
+
+    reminders::SoundOptions& sound = m_reminders->soundOptions();
+    const auto showSound = [this, &sound] {
+        if (auto* label = m_options->findChild<QLabel*>(QStringLiteral("Label_SoundName")))
+            reminders::ui::showSoundLabel(*label, sound.label());
+    };
+    sound.showLabel = [this](const reminders::SoundLabel& shown) {
+        if (auto* label = m_options->findChild<QLabel*>(QStringLiteral("Label_SoundName")))
+            reminders::ui::showSoundLabel(*label, shown);
+    };
+    connect(m_options, &ui::OptionsTab::chooseSoundRequested, this, [&sound] { sound.choose(); });
+    connect(m_options, &ui::OptionsTab::playSoundRequested, this, [&sound] { sound.playSound(); });
+    connect(m_options, &ui::OptionsTab::systemSoundRequested, this,
+            [&sound] { sound.useMailSound(); });
+    // The Options tab writes the bare file name on every load; the sound's
+    // own label (name, colour and hint) replaces it right after.
+    connect(m_settings.get(), &store::Settings::loaded, this, showSound);
+    showSound();
+    clock.refreshAlarmList();
 }
 
 } // namespace app

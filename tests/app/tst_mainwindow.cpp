@@ -1,5 +1,10 @@
 #include "app/mainwindow.h"
+#include "app/reminderparts.h"
+#include "platform/testing/fakeworkarea.h"
 #include "platform/testing/manualclock.h"
+#include "platform/testing/recordingsoundplayer.h"
+#include "reminders/alarmclock.h"
+#include "reminders/ui/msnpopup.h"
 #include "platform/testing/recordingdesktop.h"
 #include "platform/testing/scriptedprompter.h"
 #include "store/database.h"
@@ -22,14 +27,16 @@ private:
     platform::ScriptedPrompter m_prompter;
     platform::ManualClock m_clock;
     platform::RecordingDesktop m_desktop;
+    platform::RecordingSoundPlayer m_sound;
+    platform::FakeWorkArea m_workArea;
     AppState m_state;
     std::unique_ptr<store::Database> m_db;
     std::unique_ptr<TMainForm> m_window;
 
     TMainForm& makeWindow()
     {
-        m_window = std::make_unique<TMainForm>(m_state, Services{m_prompter, m_clock, m_desktop},
-                                               *m_db);
+        m_window = std::make_unique<TMainForm>(
+            m_state, Services{m_prompter, m_clock, m_desktop, &m_sound, &m_workArea}, *m_db);
         return *m_window;
     }
 
@@ -182,6 +189,54 @@ private slots:
         m_db->close();
         TMainForm& w = makeWindow();
         QVERIFY(!w.formCreate({QStringLiteral("CONTROLLO")}));
+    }
+
+    void dueTaskRingsAndComesForward_data()
+    {
+        QTest::addColumn<bool>("minimized");
+        QTest::newRow("window shown") << false;
+        QTest::newRow("window in the tray") << true;
+    }
+
+    // A task added for 09:30 rings at 09:30: sound, the Today tab in front,
+    // and, while the window is away, a notification and the tray animation.
+    void dueTaskRingsAndComesForward()
+    {
+        QFETCH(bool, minimized);
+        presetSettings(QStringLiteral("minimized = \"N\", soundon = \"2\""));
+        m_db->open(m_dir->filePath(QStringLiteral("myarcs/coarc.abs")));
+        store::Query q(*m_db);
+        q.setSql({QStringLiteral("INSERT INTO CRarc66 (id, flag, datefull, orario, orario2, "
+                                 "sospeso, flagscad, flagfatto, fatto) values (\"Call the "
+                                 "plumber\", \"O\", :d, \"09:30\", \"10:00\", \"N\", "
+                                 "\"N\", \"N\", :never)")});
+        q.setDate(QStringLiteral("d"), m_clock.today());
+        q.setDate(QStringLiteral("never"), m_clock.today().addDays(-150000));
+        q.execSql();
+        m_db->close();
+
+        m_clock.set(QDateTime(m_clock.today(), QTime(9, 29, 58)));
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+        w.pageControl()->setCurrentIndex(TMainForm::Setup);
+        if (minimized)
+            w.hide();
+        m_state.windowMinimized = minimized;
+        reminders::AlarmClock& clock = w.reminders()->clock();
+        w.reminders()->popup().closeAll();
+        m_sound.played.clear(); // the start of the day announced the task already
+        clock.timerContolloOrarioTimer();
+        QVERIFY(m_sound.played.isEmpty());
+
+        m_clock.set(QDateTime(m_clock.today(), QTime(9, 30, 0)));
+        clock.timerContolloOrarioTimer();
+        clock.timerContolloOrarioTimer();
+        QCOMPARE(m_sound.played, QStringList({"mailbeep"}));
+        QCOMPARE(w.pageControl()->currentIndex(), int(TMainForm::Today));
+        QCOMPARE(w.reminders()->popup().openCount(), minimized ? 1 : 0);
+        QCOMPARE(w.isTrayAnimating(), minimized);
+        w.reminders()->popup().closeAll();
     }
 
     void tooLongProgramFolderStops()
