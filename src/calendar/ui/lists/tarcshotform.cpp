@@ -81,13 +81,12 @@ TArcShotForm::TArcShotForm(store::Database& database, store::Settings& settings,
     auto* memo = new QPlainTextEdit(Memo, this);
     memo->setObjectName(QStringLiteral("Memo_Info"));
     memo->setReadOnly(true);
-    memo->setMaximumHeight(90);
 
     auto* body = new QWidget(this);
     auto* inner = new QVBoxLayout(body);
     inner->addWidget(buildCounters());
     inner->addWidget(buildPeriod(filterPeriod));
-    inner->addWidget(memo);
+    inner->addWidget(memo, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
