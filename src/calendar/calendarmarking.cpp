@@ -218,6 +218,13 @@ bool MonthMarker::markNextDay()
     return !done();
 }
 
+bool MonthMarker::markTurn()
+{
+    for (int i = 0; i < DaysPerTurn && markNextDay(); ++i) {
+    }
+    return !done();
+}
+
 MonthMarks markCalendarDays(store::Query& query, const QDate& shown, const MarkingChoice& choice,
                             const QLocale& locale)
 {

@@ -81,12 +81,18 @@ struct MonthMarks
 class MonthMarker final
 {
 public:
+    // Days marked per turn of the event loop: on 10,000 tasks a turn takes
+    // a few milliseconds, well inside one frame of the window.
+    static constexpr int DaysPerTurn = 4;
+
     MonthMarker(store::Query& query, QLocale locale);
 
     void start(const QDate& shown, const MarkingChoice& choice);
     // Marks the next day; false once every day is marked (and at once when
     // nothing was started).
     bool markNextDay();
+    // Marks up to DaysPerTurn days; false once every day is marked.
+    bool markTurn();
     bool done() const { return m_next >= m_passes; }
     bool started() const { return m_passes > 0; }
     const MonthMarks& marks() const { return m_marks; }

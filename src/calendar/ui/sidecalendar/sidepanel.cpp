@@ -27,10 +27,6 @@
 namespace calendar::ui {
 namespace {
 
-// Days marked per turn of the event loop: a month takes four turns, each
-// short enough that typing and painting never wait on it.
-constexpr int DaysPerTurn = 8;
-
 const char* const SectionProperty = "corvandineSection";
 
 QToolButton* navigationButton(QWidget* parent, const char* name, const char* caption,
@@ -71,6 +67,12 @@ SidePanel::SidePanel(store::Database& database, store::Settings& settings,
     m_calendar->setContextMenuPolicy(Qt::CustomContextMenu);
     m_calendar->setDate(services.clock.today());
 
+    // The grid shows no month name of its own.
+    m_month = new QLabel(this);
+    m_month->setObjectName(QStringLiteral("Label_Mese_Lato"));
+    m_month->setAlignment(Qt::AlignCenter);
+    showMonthName(m_calendar->date());
+
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("PageControlLato"));
     pages->addTab(buildEntries(), QStringLiteral("Entries"));
@@ -80,6 +82,7 @@ SidePanel::SidePanel(store::Database& database, store::Settings& settings,
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(3);
     layout->addWidget(buildNavigation());
+    layout->addWidget(m_month);
     layout->addWidget(m_calendar);
     layout->addWidget(pages);
     layout->addStretch(1);
@@ -282,8 +285,14 @@ void SidePanel::chooseDay(const QDate& day)
     emit dayChosen(day);
 }
 
+void SidePanel::showMonthName(const QDate& day)
+{
+    m_month->setText(taskLocale().toString(day, QStringLiteral("MMMM yyyy")));
+}
+
 void SidePanel::followMonth(const QDate& day)
 {
+    showMonthName(day);
     if (m_marker.started() && m_marker.marks().covers(day))
         return;
     // The old month's marks would sit on the wrong days until the new ones
@@ -303,9 +312,7 @@ void SidePanel::refresh()
 
 void SidePanel::markSomeDays()
 {
-    for (int i = 0; i < DaysPerTurn && m_marker.markNextDay(); ++i) {
-    }
-    if (!m_marker.done())
+    if (m_marker.markTurn())
         return;
     m_timer->stop();
     using Section = store::Settings::Section;

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QTimer;
 
@@ -89,6 +90,7 @@ private:
     void buildMenu();
     void chooseDay(const QDate& day);
     void followMonth(const QDate& day);
+    void showMonthName(const QDate& day);
     void markSomeDays();
 
     store::Database& m_database;
@@ -100,6 +102,7 @@ private:
     bool m_readOnly = false;
 
     TCalendarLighted* m_calendar = nullptr;
+    QLabel* m_month = nullptr;
     QComboBox* m_highlight = nullptr;
     QComboBox* m_exclude = nullptr;
     QCheckBox* m_suspended = nullptr;

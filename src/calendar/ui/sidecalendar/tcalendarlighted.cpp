@@ -196,7 +196,7 @@ void TCalendarLighted::paintDay(QPainter& painter, const QRect& cell, const QDat
         }
     }
     // Dark fills (the selection, a blue "lighted and selected") need light digits.
-    painter.setPen(background.lightness() < 110 ? Qt::white : Qt::black);
+    painter.setPen(qGray(background.rgb()) < 128 ? Qt::white : Qt::black);
     QRect text = cell;
     if (carriesKindStrip(fill))
         text.setBottom(kindSegmentRect(cell, 0).top() - 1);

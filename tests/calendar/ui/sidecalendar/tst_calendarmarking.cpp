@@ -153,6 +153,14 @@ private slots:
         QVERIFY(marker.done());
         QCOMPARE(litDaysOfMay(marker.marks()), QList<int>{10});
         QCOMPARE(marker.marks().kindCodeOf(QDate(2026, 5, 22)), NoKindsCode);
+
+        // In turns of a few days each, the same month comes out.
+        marker.start(May, highlight(MarkKind::Any));
+        int turns = 1;
+        while (marker.markTurn())
+            ++turns;
+        QCOMPARE(turns, (32 + MonthMarker::DaysPerTurn - 1) / MonthMarker::DaysPerTurn);
+        QCOMPARE(litDaysOfMay(marker.marks()), litDaysOfMay(mark(highlight(MarkKind::Any))));
     }
 
     void listDates()

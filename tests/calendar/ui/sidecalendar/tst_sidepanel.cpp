@@ -246,6 +246,7 @@ private slots:
             QTest::keyClick(&f->calendar(), Qt::Key_Down);
         QCOMPARE(f->calendar().date(), QDate(2026, 6, 3));
         QCOMPARE(f->calendar().marks().lighted.count(), 0);
+        QCOMPARE(f->find<QLabel>("Label_Mese_Lato")->text(), QStringLiteral("June 2026"));
         QVERIFY(marked.wait(5000));
         QCOMPARE(f->litDays(), (QList<int>{3, 10, 17, 24}));
     }
