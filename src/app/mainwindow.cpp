@@ -6,7 +6,12 @@
 #include "reminders/alarmclock.h"
 #include "reminders/ui/timealarmflash.h"
 #include "app/reminderparts.h"
+#include "app/sectioncounter.h"
+#include "calendar/ui/lists/tarcshotform.h"
+#include "calendar/ui/sidecalendar/sidepanel.h"
+#include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
+#include "app/ui/specialpanel.h"
 #include "platform/clock.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
@@ -130,6 +135,14 @@ void TMainForm::buildPages()
         if (i == Setup) {
             m_options = new ui::OptionsTab(*m_settings, m_services, m_pages);
             page = m_options;
+        } else if (i <= Week) {
+            static const char kinds[] = "OYMW";
+            page = new QWidget(m_pages);
+            auto* box = new QVBoxLayout(page);
+            box->setContentsMargins(0, 0, 0, 0);
+            m_lists[i] = new calendar::ui::TaskListTab(m_db, *m_settings, m_services, m_state,
+                                                       QChar::fromLatin1(kinds[i]), page);
+            box->addWidget(m_lists[i]);
         } else if (i == Today) {
             // The Today tab's page holds the daily view edge to edge.
             page = new QWidget(m_pages);
@@ -147,18 +160,104 @@ void TMainForm::buildPages()
     m_pages->setCurrentIndex(Today);
     layout()->addWidget(m_pages);
     connect(m_pages, &QTabWidget::currentChanged, this, &TMainForm::pageControlMenuChange);
+    buildSidePanel();
     connectOptions();
     connectToday();
+    connectLists();
+}
+
+void TMainForm::buildSidePanel()
+{
+    using calendar::ui::SidePanel;
+    using calendar::ui::TodayView;
+    auto* box = new QVBoxLayout(m_today->leftPanel());
+    box->setContentsMargins(0, 0, 4, 0);
+    m_side = new SidePanel(m_db, *m_settings, m_services, m_today->leftPanel());
+    box->addWidget(m_side);
+
+    connect(m_today, &TodayView::dailyViewRefreshed, m_side, [this](const QDate& shown) {
+        m_side->setDate(shown);
+        m_side->refresh();
+    });
+    connect(m_side, &SidePanel::dayChosen, m_today, &TodayView::setShownDate);
+    // One "Show suspended" for the day's list and the marked days.
+    connect(m_side, &SidePanel::showSuspendedChanged, m_today, &TodayView::setShowSuspended);
+    connect(m_today, &TodayView::showSuspendedChanged, m_side, &SidePanel::setShowSuspended);
+    for (calendar::ui::TaskListTab* list : m_lists) {
+        connect(list, &calendar::ui::TaskListTab::sectionCounted, m_side,
+                [this](const QString& labelName, const QString& labelText) {
+                    m_side->showSectionCount(app::SectionCount{{}, {}, labelName, labelText});
+                });
+    }
+    connect(m_side, &SidePanel::entryClicked, this, [this](QChar section) {
+        if (section == u'D')
+            openRepository();
+    });
+}
+
+namespace {
+int sectionOfKind(QChar kind)
+{
+    static const QString kinds = QStringLiteral("OYMW");
+    return int(kinds.indexOf(kind));
+}
+} // namespace
+
+void TMainForm::connectLists()
+{
+    using calendar::ui::TaskListTab;
+    for (TaskListTab* list : m_lists) {
+        connect(list, &TaskListTab::tasksChanged, this, &TMainForm::tasksChanged);
+        connect(list, &TaskListTab::listReloaded, m_today,
+                &calendar::ui::TodayView::markSectionListReloaded);
+        connect(list, &TaskListTab::attachmentRequested, m_today,
+                &calendar::ui::TodayView::showTaskAttachment);
+    }
+    connect(m_today, &calendar::ui::TodayView::sectionListReloadRequested, this, [this](QChar kind) {
+        const int section = sectionOfKind(kind);
+        if (section >= 0)
+            m_lists[section]->refreshList();
+    });
+    if (auto* special = m_options->specialPanel())
+        connect(special, &ui::SpecialPanel::repositoryRequested, this, &TMainForm::openRepository);
+}
+
+void TMainForm::tasksChanged()
+{
+    m_today->refreshDailyView();
+    m_side->refresh();
+    if (m_reminders)
+        m_reminders->clock().refreshAlarmList();
+}
+
+void TMainForm::refreshTaskLists()
+{
+    // The order start-up has always loaded them in.
+    for (Section section : {Month, Week, Year, Shot})
+        m_lists[section]->refreshList();
+}
+
+void TMainForm::openRepository()
+{
+    calendar::ui::TArcShotForm form(m_db, *m_settings, m_services, m_state,
+                                    m_lists[Shot]->periodFilter(), this);
+    connect(&form, &calendar::ui::TArcShotForm::tasksChanged, this, [this] {
+        m_lists[Shot]->refreshList();
+        m_lists[Shot]->fitGridColumns();
+        tasksChanged();
+    });
+    form.exec();
 }
 
 void TMainForm::connectToday()
 {
     using calendar::ui::TodayView;
-    connect(m_today, &TodayView::originRequested, this, [this](QChar kind, qint64) {
-        static const QString kinds = QStringLiteral("OYMW");
-        const int index = int(kinds.indexOf(kind));
-        if (index >= 0 && m_pages->isTabVisible(index))
-            m_pages->setCurrentIndex(index);
+    connect(m_today, &TodayView::originRequested, this, [this](QChar kind, qint64 codimp) {
+        const int section = sectionOfKind(kind);
+        if (section < 0 || !m_pages->isTabVisible(section))
+            return;
+        m_pages->setCurrentIndex(section);
+        m_lists[section]->showTask(codimp);
     });
 }
 
@@ -508,6 +607,7 @@ void TMainForm::speedButtonAggiornaTuttoClick()
     // Another program may have changed a shared archive: read everything again.
     calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
     m_settings->load();
+    refreshTaskLists();
     m_today->refreshDailyView();
     if (m_reminders)
         m_reminders->clock().refreshAlarmList();

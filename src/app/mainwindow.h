@@ -34,8 +34,10 @@ class OptionsTab;
 } // namespace app
 
 namespace calendar::ui {
+class SidePanel;
+class TaskListTab;
 class TodayView;
-}
+} // namespace calendar::ui
 
 namespace app {
 class TitleBar;
@@ -74,6 +76,8 @@ public:
     store::Settings& settings() { return *m_settings; }
     ui::OptionsTab* options() const { return m_options; }
     calendar::ui::TodayView* today() const { return m_today; }
+    calendar::ui::TaskListTab* taskList(Section section) const { return m_lists.at(section); }
+    calendar::ui::SidePanel* sidePanel() const { return m_side; }
     ReminderParts* reminders() const { return m_reminders.get(); }
     bool isPinned() const;
     QSystemTrayIcon* trayIcon() const { return m_tray; }
@@ -125,6 +129,11 @@ private:
     void about();
     void connectOptions();
     void connectToday();
+    void connectLists();
+    void buildSidePanel();
+    void tasksChanged();
+    void openRepository();
+    void refreshTaskLists();
     void createReminders(const QStringList& arguments);
     void fixSize();
 
@@ -143,6 +152,9 @@ private:
     std::array<QWidget*, SectionCount> m_sectionPages{};
     ui::OptionsTab* m_options = nullptr;
     calendar::ui::TodayView* m_today = nullptr;
+    // The task lists of the One Shot, Yearly, Monthly and Weekly tabs, in tab order.
+    std::array<calendar::ui::TaskListTab*, 4> m_lists{};
+    calendar::ui::SidePanel* m_side = nullptr;
 
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;

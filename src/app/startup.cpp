@@ -5,6 +5,7 @@
 #include "app/ui/optionstab.h"
 #include "calendar/dayselection.h"
 #include "calendar/repository.h"
+#include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
 #include "app/reminderparts.h"
 #include "app/ui/specialpanel.h"
@@ -76,6 +77,7 @@ std::optional<int> TMainForm::formCreate(const QStringList& arguments)
     // tasks are announced.
     if (!m_reminders->clock().startOfDayCheck())
         return 0;
+    refreshTaskLists();
 
     m_options->setArchiveFolder(m_state.archiveFolder);
     m_state.startupComplete = true;
@@ -251,6 +253,11 @@ void TMainForm::firstShow()
         m_state.restoreBlocked = false;
     }
 
+    // The side calendar with its marked days, when the options want it.
+    if (auto* button = m_today->findChild<QToolButton*>(QStringLiteral("SpeedButtonClendarioLato")))
+        button->setChecked(m_settings->showCalendar());
+    m_today->setLeftPanelShown(m_settings->showCalendar());
+
     m_state.firstShowPending = false;
     m_state.ready = true;
     for (int i = 0; i < SectionCount; ++i) {
@@ -299,6 +306,7 @@ void TMainForm::createReminders(const QStringList& arguments)
     hooks.purgeOldTasks = [this] {
         calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
     };
+    hooks.refreshOneShotList = [this] { m_lists[Shot]->refreshList(); };
     hooks.showTodayInDailyView = [this] { m_today->showToday(); };
     hooks.terminate = [this] { endProgram(0); };
 
@@ -319,6 +327,9 @@ void TMainForm::createReminders(const QStringList& arguments)
     // Any change of tasks may change what rings today.
     connect(m_today, &calendar::ui::TodayView::alarmListRefreshRequested, &clock,
             &reminders::AlarmClock::refreshAlarmList);
+    for (calendar::ui::TaskListTab* list : m_lists)
+        connect(list, &calendar::ui::TaskListTab::alarmListRefreshRequested, &clock,
+                &reminders::AlarmClock::refreshAlarmList);
     connect(m_today, &calendar::ui::TodayView::showSuspendedChanged, &clock,
             [&clock](bool) { clock.refreshAlarmList(); });
 

@@ -8,6 +8,7 @@
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "store/database.h"
 #include "store/settings.h"
 
 #include <QCheckBox>
@@ -130,8 +131,12 @@ TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
     connectGrid();
     connect(&m_settings, &store::Settings::loaded, this, &TaskListTab::applySettings);
     applySettings();
-    refreshList();
-    fitGridColumns();
+    // The main window builds its tabs before the archive is open; it loads
+    // the lists once start-up has read the archive.
+    if (database.isOpen()) {
+        refreshList();
+        fitGridColumns();
+    }
 }
 
 TaskListTab::~TaskListTab() = default;

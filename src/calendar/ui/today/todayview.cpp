@@ -187,7 +187,8 @@ QWidget* TodayView::buildNavigation()
     m_picker->setObjectName(QStringLiteral("DateTimePickerTODAY"));
     m_picker->setToolTip(QStringLiteral("Filter by day "));
     m_picker->setCalendarPopup(true);
-    m_picker->setDisplayFormat(taskLocale().dateFormat(QLocale::LongFormat));
+    // Short enough to sit beside the side calendar in the narrowest window.
+    m_picker->setDisplayFormat(QStringLiteral("ddd d MMM yyyy"));
     m_picker->setAutoFillBackground(true);
 
     m_suspended = new QCheckBox(QStringLiteral("Show suspended"), bar);
@@ -326,6 +327,8 @@ GridTheme TodayView::gridTheme() const
 void TodayView::setLeftPanelShown(bool shown)
 {
     m_leftPanel->setVisible(shown);
+    // The side panel's "Calendar" page carries its twin of "Show suspended".
+    m_suspended->setVisible(!shown);
     emit leftPanelToggled(shown);
 }
 
