@@ -1,0 +1,31 @@
+#include "qtprinter.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace platform {
+
+bool QtPrinter::printImage(const QImage& image, const QString& documentName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(documentName);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    // A small dialog is not blown up beyond twice its size on screen.
+    const QSize cap = image.size() * (printer.resolution() / 96.0) * 2;
+    if (size.width() > cap.width())
+        size.scale(cap, Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+    return painter.end();
+}
+
+} // namespace platform
