@@ -7,7 +7,11 @@
 #include "reminders/ui/timealarmflash.h"
 #include "app/reminderparts.h"
 #include "app/sectioncounter.h"
+#include "calendar/taskrecord.h"
+#include "calendar/ui/dialogs/taskdialogdeps.h"
+#include "calendar/ui/dialogs/taskdialogs.h"
 #include "calendar/ui/lists/tarcshotform.h"
+#include "platform/qt/qtprinter.h"
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
@@ -58,6 +62,13 @@ public:
 private:
     SectionTabBar* m_bar;
 };
+
+// The task tab of a kind letter ("O", "Y", "M", "W"), or -1.
+int sectionOfKind(QChar kind)
+{
+    static const QString kinds = QStringLiteral("OYMW");
+    return int(kinds.indexOf(kind));
+}
 
 // The nine sections in tab order: the page names other parts look them up by.
 constexpr std::array<SectionPage, TMainForm::SectionCount> SectionPages{{
@@ -164,6 +175,67 @@ void TMainForm::buildPages()
     connectOptions();
     connectToday();
     connectLists();
+    connectTaskDialogs();
+}
+
+void TMainForm::connectTaskDialogs()
+{
+    m_printer = std::make_unique<platform::QtPrinter>(this);
+    m_dialogState = std::make_unique<calendar::TaskDialogState>();
+    m_dialogDeps = std::make_unique<calendar::ui::TaskDialogDeps>(
+        m_db, *m_settings, m_services, m_state, *m_dialogState, *m_printer);
+    m_dialogDeps->shownDate = [this] { return m_today->shownDate(); };
+    m_dialogDeps->readOnly = [] { return false; };
+
+    using calendar::ui::TaskListTab;
+    using calendar::ui::TodayView;
+    connect(m_today, &TodayView::insertRequested, this, &TMainForm::newTask);
+    connect(m_today, &TodayView::modifyRequested, this,
+            [this](qint64 codimp, QChar) { modifyTask(codimp, false); });
+    connect(m_today, &TodayView::modifyNoteRequested, this,
+            [this](qint64 codimp, QChar) { modifyTask(codimp, true); });
+    for (TaskListTab* list : m_lists) {
+        connect(list, &TaskListTab::insertRequested, this, &TMainForm::newTask);
+        connect(list, &TaskListTab::modifyRequested, this,
+                [this](qint64 codimp, QChar) { modifyTask(codimp, false); });
+        connect(list, &TaskListTab::modifyNoteRequested, this,
+                [this](qint64 codimp, QChar) { modifyTask(codimp, true); });
+    }
+    // A day of the side calendar: the new task starts on that day.
+    connect(m_side, &calendar::ui::SidePanel::newOneShotRequested, this, [this](const QDate& day) {
+        m_today->setShownDate(day);
+        newTask(u'O');
+    });
+    connect(m_side, &calendar::ui::SidePanel::newTaskRequested, this,
+            [this](QChar kind, const QDate& day) {
+                m_today->setShownDate(day);
+                newTask(kind);
+            });
+}
+
+void TMainForm::newTask(QChar kind)
+{
+    calendar::ui::openNewTaskDialog(QString(kind), *m_dialogDeps, this,
+                                    [this](const QString& savedKind, qint64) { taskSaved(savedKind); });
+    pageControlMenuChange(); // the dialog took its kind's colour
+}
+
+void TMainForm::modifyTask(qint64 codimp, bool enlargedNote)
+{
+    calendar::ui::openModifyTaskDialog(
+        codimp, *m_dialogDeps, this,
+        [this](const QString& savedKind, qint64) { taskSaved(savedKind); }, enlargedNote);
+    pageControlMenuChange();
+}
+
+void TMainForm::taskSaved(const QString& kind)
+{
+    const int section = sectionOfKind(kind.isEmpty() ? QChar() : kind.at(0));
+    if (section >= 0) {
+        m_lists[section]->refreshList();
+        m_lists[section]->fitGridColumns();
+    }
+    tasksChanged();
 }
 
 void TMainForm::buildSidePanel()
@@ -194,14 +266,6 @@ void TMainForm::buildSidePanel()
             openRepository();
     });
 }
-
-namespace {
-int sectionOfKind(QChar kind)
-{
-    static const QString kinds = QStringLiteral("OYMW");
-    return int(kinds.indexOf(kind));
-}
-} // namespace
 
 void TMainForm::connectLists()
 {

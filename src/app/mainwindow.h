@@ -33,7 +33,16 @@ class OptionsTab;
 }
 } // namespace app
 
+namespace calendar {
+class TaskDialogState;
+}
+
+namespace platform {
+class Printer;
+}
+
 namespace calendar::ui {
+struct TaskDialogDeps;
 class SidePanel;
 class TaskListTab;
 class TodayView;
@@ -130,6 +139,10 @@ private:
     void connectOptions();
     void connectToday();
     void connectLists();
+    void connectTaskDialogs();
+    void newTask(QChar kind);
+    void modifyTask(qint64 codimp, bool enlargedNote);
+    void taskSaved(const QString& kind);
     void buildSidePanel();
     void tasksChanged();
     void openRepository();
@@ -155,6 +168,9 @@ private:
     // The task lists of the One Shot, Yearly, Monthly and Weekly tabs, in tab order.
     std::array<calendar::ui::TaskListTab*, 4> m_lists{};
     calendar::ui::SidePanel* m_side = nullptr;
+    std::unique_ptr<platform::Printer> m_printer;
+    std::unique_ptr<calendar::TaskDialogState> m_dialogState;
+    std::unique_ptr<calendar::ui::TaskDialogDeps> m_dialogDeps;
 
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;

@@ -3,6 +3,8 @@
 #include "platform/testing/fakeworkarea.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingsoundplayer.h"
+#include "calendar/ui/lists/tasklisttab.h"
+#include "calendar/ui/today/todayview.h"
 #include "reminders/alarmclock.h"
 #include "reminders/ui/msnpopup.h"
 #include "platform/testing/recordingdesktop.h"
@@ -11,6 +13,9 @@
 #include "store/query.h"
 #include "store/settings.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -237,6 +242,46 @@ private slots:
         QCOMPARE(w.reminders()->popup().openCount(), minimized ? 1 : 0);
         QCOMPARE(w.isTrayAnimating(), minimized);
         w.reminders()->popup().closeAll();
+    }
+
+    // The path a user takes: Insert a one-shot task for today at 14:30, see
+    // it in Today and in the One Shot list, tick it done.
+    void addedTaskShowsInTodayAndTicks()
+    {
+        presetSettings(QStringLiteral("minimized = \"N\""));
+        TMainForm& w = makeWindow();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+        QTimer::singleShot(0, this, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("Edit_id")), "Dentist");
+            auto* from = dialog->findChild<QLineEdit*>(QStringLiteral("MaskEdit_Hour"));
+            from->setCursorPosition(0);
+            QTest::keyClicks(from, "1430");
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("SpeedButtonAddClose")),
+                              Qt::LeftButton);
+        });
+        emit w.today()->insertRequested(u'O');
+
+        auto* grid = w.today()->findChild<QAbstractItemView*>(QStringLiteral("DBGrid_Today"));
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("14:30"));
+        QCOMPARE(w.taskList(TMainForm::Shot)
+                     ->findChild<QAbstractItemView*>()
+                     ->model()
+                     ->rowCount(),
+                 1);
+
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        w.today()->toggleDone();
+        store::Query q(*m_db);
+        q.setSql({QStringLiteral("SELECT * FROM CRarc66")});
+        q.open();
+        QCOMPARE(q.fieldByName(QStringLiteral("id")).asString(), QStringLiteral("Dentist"));
+        QCOMPARE(q.fieldByName(QStringLiteral("flagfatto")).asString(), QStringLiteral("Y"));
+        QCOMPARE(q.fieldByName(QStringLiteral("fatto")).asDate(), m_clock.today());
+        saveScreenshot(w, "mainwindow-today-task.png");
     }
 
     void tooLongProgramFolderStops()
