@@ -426,19 +426,21 @@ void Database::runOne(const SqliteStatement& statement,
         if (!rows)
             continue;
         for (int c = 0; c < columns; ++c) {
-            switch (sqlite3_column_type(stmt, c)) {
+            // One look-up of the column's value serves its type and content.
+            sqlite3_value* value = sqlite3_column_value(stmt, c);
+            switch (sqlite3_value_type(value)) {
             case SQLITE_INTEGER:
-                rows->appendInteger(sqlite3_column_int64(stmt, c));
+                rows->appendInteger(sqlite3_value_int64(value));
                 break;
             case SQLITE_FLOAT:
-                rows->appendFloat(sqlite3_column_double(stmt, c));
+                rows->appendFloat(sqlite3_value_double(value));
                 break;
             case SQLITE_NULL:
                 rows->appendNull();
                 break;
             default: {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                rows->appendText(text, sqlite3_column_bytes(stmt, c));
+                const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+                rows->appendText(text, sqlite3_value_bytes(value));
             }
             }
         }

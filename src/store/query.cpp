@@ -87,13 +87,19 @@ int ResultSet::columnIndex(const QString& name) const
 {
     // Most callers spell a column as it was created; a plain scan over the few
     // columns of a row beats hashing. Only other spellings pay for folding.
+    // Rows are mostly read column after column in the same order: try the
+    // column after the one asked for last before scanning.
+    const int hint = m_lastLookup + 1 < m_columns ? m_lastLookup + 1 : 0;
+    if (hint < m_columns && m_names.at(hint) == name)
+        return m_lastLookup = hint;
     for (int c = 0; c < m_columns; ++c) {
-        const QString& column = m_names.at(c);
-        // A name taken from fieldNames() shares its characters with ours.
-        if (column.constData() == name.constData() || column == name)
-            return c;
+        if (m_names.at(c) == name)
+            return m_lastLookup = c;
     }
-    return m_index.value(name.toLower(), -1);
+    const int folded = m_index.value(name.toLower(), -1);
+    if (folded >= 0)
+        m_lastLookup = folded;
+    return folded;
 }
 
 QString ResultSet::text(int row, int column) const

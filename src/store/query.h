@@ -72,6 +72,7 @@ private:
     QStringList m_names;
     std::vector<ColumnKind> m_kinds;
     QHash<QString, int> m_index;      // lower-case names
+    mutable int m_lastLookup = -1;
     std::vector<Cell> m_cells;
     QByteArray m_arena;
 };
