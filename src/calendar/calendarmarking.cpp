@@ -2,6 +2,7 @@
 
 #include "store/daynumber.h"
 #include "store/query.h"
+#include "daystatement.h"
 #include "tasktexts.h"
 #include "themes/colourtext.h"
 
@@ -10,43 +11,23 @@
 namespace calendar {
 namespace {
 
-// The pieces of the marking statements. Most alternatives are the daily
-// view's, but the heads, closings and spacing differ from one statement to
-// the next, so the pieces are kept here whole and each statement reads in
-// one place.
-const QLatin1String Select(R"(SELECT * FROM CRarc66 )");
-const QLatin1String OneShotAll(
-    R"(WHERE ( ( flag = "O" and datefull = :datefull ) or ( flag = "O" and datefull <= :datefull and scadenza >= :datefull and flagscad = "Y"  ) )");
+using namespace daystatement;
+
+// The pieces only the marking statements use: their heads, closings and
+// spacing differ from the daily list's.
 const QLatin1String OneShotOnly(
     R"(WHERE ( (flag = "O" and datefull = :datefull) or ( flag = "O" and datefull <= :datefull and scadenza >= :datefull and flagscad = "Y"  ) )");
 const QLatin1String OneShotExcluding(
     R"(WHERE ( (flag = "O" and datefull   = :datefull) or ( flag = "O" and datefull <= :datefull and scadenza >= :datefull and flagscad = "Y"  ) )");
-const QLatin1String MonthlyAll(R"(OR    (flag = "M" and dayofmonth = ")");
 const QLatin1String MonthlyFirst(R"(WHERE ( (flag = "M" and dayofmonth = ")");
-const QLatin1String WeeklyAll(R"(OR    (flag = "W" and dayofweek  = ")");
 const QLatin1String WeeklyFirst(R"(WHERE ( (flag = "W" and dayofweek  = ")");
-const QLatin1String YearlyAll(R"(OR    (flag = "Y" and data       = ")");
 const QLatin1String YearlyFirst(R"(WHERE ( (flag = "Y" and data = ")");
-const QLatin1String MidDayOfWeek(R"(" and (dayofweek <> ")");
-const QLatin1String MidDayOfMonth(R"(" and (dayofmonth <> ")");
-const QLatin1String EndMonthly(
-    R"(" or dayofweek is null) and (datefull   <= :datefull) and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
-const QLatin1String EndWeekly(
-    R"(" or dayofmonth is null) and (datefull   <= :datefull) and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
-const QLatin1String EndYearly(
-    R"(" or dayofweek is null) and (datefull   <= :datefull or dayofmonth  = "NO") and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
 const QLatin1String EveryDayHighlight(R"(OR (dayofweek = "T" and datefull <= :datefull) )");
 const QLatin1String EveryDayExcluding(R"(OR    (dayofweek = "T" and datefull <= :datefull) )");
 const QLatin1String CloseHighlight(R"())");
 const QLatin1String CloseExcluding(R"( ))");
 const QLatin1String NotSuspendedHighlight(R"(AND (sospeso <> "Y" or sospeso is null))");
 const QLatin1String NotSuspendedExcluding(R"(AND   (sospeso <> "Y" or sospeso is null))");
-
-QString line(QLatin1String head, const QString& value, QLatin1String middle,
-             const QString& marker, QLatin1String end)
-{
-    return head + doubledQuotes(value) + middle + doubledQuotes(marker) + end;
-}
 
 QString monthlyLine(QLatin1String head, const DayValues& v)
 {

@@ -1,6 +1,7 @@
 #include "dayselection.h"
 
 #include "parity.h"
+#include "daystatement.h"
 #include "tasktexts.h"
 
 #include "store/query.h"
@@ -8,39 +9,20 @@
 namespace calendar {
 namespace {
 
-// The fixed pieces of the selection. Each inserted value stands between the
-// double quotes that close one piece and open the next.
-const QLatin1String Select(R"(SELECT * FROM CRarc66 )");
-const QLatin1String OneShotAll(
-    R"(WHERE ( ( flag = "O" and datefull = :datefull ) or ( flag = "O" and datefull <= :datefull and scadenza >= :datefull and flagscad = "Y"  ) )");
+using namespace daystatement;
+
+// The pieces only the day's own selections use.
 const QLatin1String OneShotOpen(
     R"(WHERE ( (flag = "O" and fatto < :datefull and datefull = :datefull) or ( flag = "O" and datefull <= :datefull and scadenza >= :datefull and flagscad = "Y"  ) )");
-const QLatin1String MonthlyAll(R"(OR    (flag = "M" and dayofmonth = ")");
 const QLatin1String MonthlyOpen(R"(OR    (flag = "M" and fatto < :datefull and dayofmonth = ")");
-const QLatin1String WeeklyAll(R"(OR    (flag = "W" and dayofweek  = ")");
 const QLatin1String WeeklyOpen(R"(OR    (flag = "W" and fatto < :datefull and dayofweek  = ")");
-const QLatin1String YearlyAll(R"(OR    (flag = "Y" and data       = ")");
 const QLatin1String YearlyOpen(R"(OR    (flag = "Y" and fatto < :datefull and data       = ")");
-const QLatin1String MidDayOfWeek(R"(" and (dayofweek <> ")");
-const QLatin1String MidDayOfMonth(R"(" and (dayofmonth <> ")");
-const QLatin1String EndMonthly(
-    R"(" or dayofweek is null) and (datefull   <= :datefull) and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
-const QLatin1String EndWeekly(
-    R"(" or dayofmonth is null) and (datefull   <= :datefull) and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
-const QLatin1String EndYearly(
-    R"(" or dayofweek is null) and (datefull   <= :datefull or dayofmonth  = "NO") and (flagscad = "N" or flagscad is null or scadenza >= :datefull) ))");
 const QLatin1String EveryDayAll(R"(OR    (dayofweek = "T" and datefull <= :datefull) ))");
 const QLatin1String EveryDayOpen(
     R"(OR    (dayofweek = "T" and fatto < :datefull and datefull <= :datefull) ))");
 const QLatin1String NotSuspended(R"(AND   (sospeso <> "Y" or sospeso is null))");
 const QLatin1String NotMarkedDone(R"(AND   (flagfatto <> "Y" or flagfatto is null))");
 const QLatin1String Order(R"(ORDER BY orario,orario2,id)");
-
-QString line(QLatin1String head, const QString& value, QLatin1String middle,
-             const QString& marker, QLatin1String end)
-{
-    return head + doubledQuotes(value) + middle + doubledQuotes(marker) + end;
-}
 
 } // namespace
 

@@ -3,36 +3,14 @@
 #include "calendar/sectionmodel.h"
 #include "calendar/taskrecord.h"
 #include "calendar/tasksection.h"
+#include "calendar/ui/rowpainter.h"
 
 #include <QPainter>
 
 namespace calendar::ui {
-namespace {
-
-QColor rgb(unsigned value)
-{
-    return QColor::fromRgb(QRgb(0xFF000000u | value));
-}
-
-// The same small lined sheet the daily list marks its notes with.
-QPixmap drawNoteMarker()
-{
-    QPixmap pixmap(11, 13);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(0x40, 0x40, 0x40));
-    p.setBrush(QColor(0xFF, 0xF8, 0xC8));
-    p.drawRect(0, 0, 10, 12);
-    p.setPen(QColor(0x70, 0x70, 0x90));
-    for (int y = 3; y <= 9; y += 3)
-        p.drawLine(2, y, 8, y);
-    return pixmap;
-}
-
-} // namespace
 
 SectionDelegate::SectionDelegate(const SectionModel& model, QObject* parent)
-    : QStyledItemDelegate(parent), m_model(model), m_noteMarker(drawNoteMarker())
+    : QStyledItemDelegate(parent), m_model(model)
 {
 }
 
@@ -51,22 +29,13 @@ void SectionDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const RowLook look = lookAt(index, option.state.testFlag(QStyle::State_Selected));
     const QRect rect = option.rect;
     painter->save();
-    painter->fillRect(rect, rgb(look.background));
+    painter->fillRect(rect, lookColour(look.background));
     if (index.column() == SectionModel::Presenza) {
         if (m_model.section().hasNote(index.row()))
-            painter->drawPixmap(rect.center() - QPoint(m_noteMarker.width() / 2,
-                                                       m_noteMarker.height() / 2),
-                                m_noteMarker);
-        painter->restore();
-        return;
+            paintNoteMarker(*painter, rect);
+    } else {
+        paintCellText(*painter, option, index, rect, look);
     }
-    painter->setFont(option.font);
-    painter->setPen(rgb(look.text));
-    const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-    const QRect textRect = rect.adjusted(3, 0, -3, 0);
-    const QString text = painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight,
-                                                          textRect.width());
-    painter->drawText(textRect, int(alignment), text);
     painter->restore();
 }
 

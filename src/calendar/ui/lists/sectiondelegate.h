@@ -2,7 +2,6 @@
 
 #include "calendar/dailylook.h"
 
-#include <QPixmap>
 #include <QStyledItemDelegate>
 
 namespace calendar {
@@ -39,7 +38,6 @@ private:
     GridTheme m_theme;
     GridColours m_colours;
     unsigned m_sectionColour = 0;
-    QPixmap m_noteMarker;
 };
 
 } // namespace calendar::ui

@@ -2,7 +2,6 @@
 
 #include "calendar/dailylook.h"
 
-#include <QPixmap>
 #include <QStyledItemDelegate>
 
 namespace calendar {
@@ -35,7 +34,6 @@ private:
     const DailyModel& m_model;
     GridTheme m_theme;
     GridColours m_colours;
-    QPixmap m_noteMarker;
 };
 
 } // namespace calendar::ui
