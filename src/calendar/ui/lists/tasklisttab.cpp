@@ -2,6 +2,8 @@
 
 #include "sectiondelegate.h"
 
+#include "calendar/ui/recordnavigator.h"
+
 #include "app/appstate.h"
 #include "calendar/sectionmodel.h"
 #include "calendar/tasksection.h"
@@ -303,34 +305,10 @@ QWidget* TaskListTab::buildHeader()
 
 QWidget* TaskListTab::buildNavigator(QWidget* parent)
 {
-    auto* navigator = new QWidget(parent);
+    auto* navigator = new RecordNavigator([this] { return m_model->rowCount(); },
+                                          [this] { return selectedRow(); },
+                                          [this](int row) { selectRow(row); }, parent);
     navigator->setObjectName(named("DBNavigator", m_kind));
-    auto* moves = new QHBoxLayout(navigator);
-    moves->setContentsMargins(0, 0, 0, 0);
-    moves->setSpacing(0);
-    struct Move
-    {
-        const char* hint;
-        const char* caption;
-        int (*target)(int current, int count);
-    };
-    static constexpr Move Moves[] = {
-        {"First", "|<", [](int, int) { return 0; }},
-        {"Prior", "<<", [](int current, int) { return current - 1; }},
-        {"Next", ">>", [](int current, int) { return current + 1; }},
-        {"Last", ">|", [](int, int count) { return count - 1; }},
-    };
-    for (const Move& move : Moves) {
-        auto* button = commandButton(navigator, QString(), move.hint);
-        button->setText(QLatin1String(move.caption));
-        moves->addWidget(button);
-        const auto target = move.target;
-        connect(button, &QToolButton::clicked, this, [this, target] {
-            const int count = m_model->rowCount();
-            if (count > 0)
-                selectRow(std::clamp(target(selectedRow(), count), 0, count - 1));
-        });
-    }
     return navigator;
 }
 

@@ -4,6 +4,8 @@
 
 #include "todaydelegate.h"
 
+#include "calendar/ui/recordnavigator.h"
+
 #include "app/appstate.h"
 #include "calendar/dailymodel.h"
 #include "calendar/dailyview.h"
@@ -198,35 +200,10 @@ QWidget* TodayView::buildNavigation()
     m_count->setObjectName(QStringLiteral("panel_today"));
     m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* navigator = new QWidget(bar);
+    auto* navigator = new RecordNavigator([this] { return m_model->rowCount(); },
+                                          [this] { return selectedRow(); },
+                                          [this](int row) { selectRow(row); }, bar);
     navigator->setObjectName(QStringLiteral("DBNavigator5"));
-    auto* moves = new QHBoxLayout(navigator);
-    moves->setContentsMargins(0, 0, 0, 0);
-    moves->setSpacing(0);
-    struct Move
-    {
-        const char* hint;
-        const char* caption;
-        int (*target)(int current, int count);
-    };
-    static constexpr Move Moves[] = {
-        {"First", "|<", [](int, int) { return 0; }},
-        {"Prior", "<<", [](int current, int) { return current - 1; }},
-        {"Next", ">>", [](int current, int) { return current + 1; }},
-        {"Last", ">|", [](int, int count) { return count - 1; }},
-    };
-    for (const Move& move : Moves) {
-        auto* button = commandButton(navigator, move.hint, move.hint);
-        button->setObjectName(QString());
-        button->setText(QLatin1String(move.caption));
-        moves->addWidget(button);
-        const auto target = move.target;
-        connect(button, &QToolButton::clicked, this, [this, target] {
-            const int count = m_model->rowCount();
-            if (count > 0)
-                selectRow(std::clamp(target(selectedRow(), count), 0, count - 1));
-        });
-    }
 
     row->addWidget(back);
     row->addWidget(m_today);
