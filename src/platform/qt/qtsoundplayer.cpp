@@ -6,6 +6,7 @@
 #include <QMediaPlayer>
 #include <QMimeDatabase>
 #include <QSoundEffect>
+#include <QDir>
 #include <QTemporaryFile>
 #include <QUrl>
 
@@ -82,7 +83,10 @@ QString QtSoundPlayer::mailSoundPath()
         m_mailSound = desktop;
         return m_mailSound;
     }
-    m_chime = std::make_unique<QTemporaryFile>(QStringLiteral("corvandine-chime-XXXXXX.wav"));
+    // A relative template would land in whatever folder the program was
+    // started from.
+    m_chime = std::make_unique<QTemporaryFile>(
+        QDir::temp().filePath(QStringLiteral("corvandine-chime-XXXXXX.wav")));
     if (m_chime->open()) {
         m_chime->write(builtInChime());
         m_chime->flush();
