@@ -25,6 +25,7 @@
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace calendar::ui {
@@ -130,7 +131,7 @@ QWidget* TodayView::buildCommands()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
+    row->setSpacing(0);
     m_insert = commandButton(bar, "SpeedButtonAddToday", "Insert");
     m_modify = commandButton(bar, "SpeedButtonModToday", "Modify ");
     m_delete = commandButton(bar, "SpeedButtonDelToday", "Delete ");
@@ -142,7 +143,9 @@ QWidget* TodayView::buildCommands()
     auto* help = commandButton(bar, "SpeedButton_Help", "Hint");
     help->setText(QStringLiteral("?"));
     auto* side = commandButton(bar, "SpeedButtonClendarioLato", "Show Calendar & Information ");
-    side->setText(QStringLiteral("Calendar"));
+    // An icon rather than a word: beside the side calendar the bar is narrow.
+    side->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    side->setText(QString());
     side->setCheckable(true);
     for (QToolButton* b : {m_insert, m_modify, m_delete, m_check, m_origin, m_attach, m_print,
                            m_export})
