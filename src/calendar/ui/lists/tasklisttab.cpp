@@ -2,6 +2,7 @@
 
 #include "sectiondelegate.h"
 
+#include "calendar/ui/commandbutton.h"
 #include "calendar/ui/recordnavigator.h"
 
 #include "app/appstate.h"
@@ -58,22 +59,6 @@ TabNames namesOf(QChar kind)
 QString named(const char* prefix, QChar kind)
 {
     return QLatin1String(prefix) + QLatin1String(namesOf(kind).suffix);
-}
-
-QToolButton* commandButton(QWidget* parent, const QString& name, const char* hint)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    const QString text = QString::fromLatin1(hint);
-    button->setToolTip(text);
-    button->setText(text.trimmed());
-    button->setAutoRaise(true);
-    return button;
-}
-
-QString cssColour(unsigned rgb)
-{
-    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "todaydelegate.h"
 
+#include "calendar/ui/commandbutton.h"
 #include "calendar/ui/recordnavigator.h"
 
 #include "app/appstate.h"
@@ -29,25 +30,6 @@
 #include <QVBoxLayout>
 
 namespace calendar::ui {
-namespace {
-
-QToolButton* commandButton(QWidget* parent, const char* name, const char* hint)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    const QString text = QString::fromLatin1(hint);
-    button->setToolTip(text);
-    button->setText(text.trimmed());
-    button->setAutoRaise(true);
-    return button;
-}
-
-QString cssColour(unsigned rgb)
-{
-    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-}
-
-} // namespace
 
 TodayView::TodayView(store::Database& database, store::Settings& settings,
                      app::Services& services, app::AppState& state, QWidget* parent)
