@@ -1,35 +1,19 @@
 #pragma once
 
-#include "archivefixture.h"
+#include "../windowfixture.h"
 
-#include "app/appstate.h"
-#include "calendar/tasktexts.h"
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/sidecalendar/tcalendarlighted.h"
-#include "platform/testing/manualclock.h"
-#include "platform/testing/recordingdesktop.h"
-#include "platform/testing/scriptedprompter.h"
-#include "store/settings.h"
 
 #include <QSignalSpy>
 
-// The side panel on a real archive, with a clock standing on Wednesday
-// 20 May 2026. Tasks are written in the locale the panel marks with.
-struct SidePanelFixture
+// The side panel on a real archive.
+struct SidePanelFixture : WindowFixture
 {
-    static QDate day() { return QDate(2026, 5, 20); }
-
-    ArchiveFixture archive;
-    store::Settings settings{archive.db};
-    platform::ScriptedPrompter prompter;
-    platform::ManualClock clock{QDateTime(day(), QTime(9, 0))};
-    platform::RecordingDesktop desktop;
-    app::Services services{prompter, clock, desktop};
     std::unique_ptr<calendar::ui::SidePanel> panel;
 
     SidePanelFixture()
     {
-        settings.load();
         panel = std::make_unique<calendar::ui::SidePanel>(archive.db, settings, services);
         panel->resize(230, 460);
     }
@@ -40,7 +24,7 @@ struct SidePanelFixture
         calendar::TaskDraft d = draftOn(date);
         d.suspended = suspended;
         d.oneShotOption = option;
-        calendar::TaskWriter(*archive.general, calendar::taskLocale()).insert(kind, d, day());
+        write(kind, d);
     }
 
     calendar::ui::TCalendarLighted& calendar() const { return panel->calendar(); }
