@@ -15,7 +15,7 @@
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
-#include "app/ui/specialpanel.h"
+#include "app/ui/advancedpanel.h"
 #include "platform/clock.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"

@@ -8,7 +8,7 @@
 #include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
 #include "app/reminderparts.h"
-#include "app/ui/specialpanel.h"
+#include "app/ui/advancedpanel.h"
 #include "reminders/alarmclock.h"
 #include "reminders/alarmsound.h"
 #include "reminders/lookahead.h"

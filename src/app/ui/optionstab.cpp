@@ -1,7 +1,7 @@
 #include "app/ui/optionstab.h"
 
 #include "app/appstate.h"
-#include "app/ui/specialpanel.h"
+#include "app/ui/advancedpanel.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "store/settings.h"

@@ -1,6 +1,6 @@
 #include "app/appstate.h"
 #include "app/ui/optionstab.h"
-#include "app/ui/specialpanel.h"
+#include "app/ui/advancedpanel.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingdesktop.h"
 #include "platform/testing/scriptedprompter.h"

@@ -1,4 +1,4 @@
-#include "app/ui/specialpanel.h"
+#include "app/ui/advancedpanel.h"
 
 #include "platform/prompter.h"
 #include "store/settings.h"
