@@ -536,7 +536,8 @@ void TMainForm::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange) {
         m_titleBar->setMaximized(isMaximized());
-        m_options->setWindowSize(size(), isMaximized());
+        if (m_options)
+            m_options->setWindowSize(size(), isMaximized());
         if (isMinimized())
             m_state.windowMinimized = true;
     }
@@ -546,7 +547,8 @@ void TMainForm::changeEvent(QEvent* event)
 void TMainForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    m_options->setWindowSize(size(), isMaximized());
+    if (m_options)
+        m_options->setWindowSize(size(), isMaximized());
 }
 
 bool TMainForm::event(QEvent* event)
