@@ -3,6 +3,7 @@
 
 #include "app/archivefolder.h"
 #include "app/ui/optionstab.h"
+#include "calendar/dailyview.h"
 #include "calendar/dayselection.h"
 #include "calendar/repository.h"
 #include "calendar/ui/lists/tasklisttab.h"
@@ -308,6 +309,13 @@ void TMainForm::createReminders(const QStringList& arguments)
     };
     hooks.refreshOneShotList = [this] { m_lists[Shot]->refreshList(); };
     hooks.showTodayInDailyView = [this] { m_today->showToday(); };
+    // The start-of-day check reads the list Today has just loaded for the
+    // day instead of selecting the same rows again.
+    hooks.dailyView = [this]() -> const store::Query* {
+        if (m_today->shownDate() != m_services.clock.today())
+            return nullptr;
+        return &m_today->dailyView().selection();
+    };
     hooks.terminate = [this] { endProgram(0); };
 
     connect(&m_timerOrologio, &QTimer::timeout, &clock, &reminders::AlarmClock::timerOrologioTimer,

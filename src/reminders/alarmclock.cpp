@@ -171,7 +171,7 @@ void AlarmClock::dayChange(const QDate& today)
 bool AlarmClock::startOfDayCheck()
 {
     store::Query own(m_db);
-    store::Query* daily = hooks.dailyView ? hooks.dailyView() : nullptr;
+    const store::Query* daily = hooks.dailyView ? hooks.dailyView() : nullptr;
     if (!daily) {
         calendar::buildDaySelection(own, calendar::DaySelection::DailyView, m_currentDate,
                                     m_locale);

@@ -61,7 +61,7 @@ struct AlarmClockHooks
     std::function<void()> refreshOneShotList;
     std::function<void()> showTodayInDailyView;
     // The daily view's rows, showing today. Unset: the clock selects them.
-    std::function<store::Query*()> dailyView;
+    std::function<const store::Query*()> dailyView;
     // Ends the program at once (the "CONTROL" rule on a day without tasks).
     std::function<void()> terminate;
 };

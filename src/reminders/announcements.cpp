@@ -5,6 +5,8 @@
 #include "store/query.h"
 #include "store/settings.h"
 
+#include <algorithm>
+
 namespace reminders {
 namespace {
 const QString Indent = QString(14, u' ');
@@ -47,21 +49,29 @@ QString listingLine(const QString& orario, const QString& orario2, const QString
         + shown(orario2) + QStringLiteral(" -> ") + description + u'\r';
 }
 
-Notification startOfDaySummary(store::Query& dailyView, const QDate& today, const QLocale& locale)
+Notification startOfDaySummary(const store::Query& dailyView, const QDate& today,
+                               const QLocale& locale)
 {
     Notification n;
     n.height = 80;
     n.timeOut = 10;
     bool someDone = false;
-    for (dailyView.first(); !dailyView.eof(); dailyView.next()) {
-        if (dailyView.fieldByName(QStringLiteral("flagfatto")).asString() == QLatin1String("Y")) {
+    // Read by row number: the list may be the daily view's own, whose
+    // cursor stays where the user left it.
+    const store::ResultSet& rows = dailyView.rows();
+    const int done = rows.columnIndex(QStringLiteral("flagfatto"));
+    const int from = rows.columnIndex(QStringLiteral("orario"));
+    const int to = rows.columnIndex(QStringLiteral("orario2"));
+    const int description = rows.columnIndex(QStringLiteral("id"));
+    const bool readable = std::min({done, from, to, description}) >= 0;
+    for (int row = 0; readable && row < dailyView.recordCount(); ++row) {
+        if (rows.text(row, done) == QLatin1String("Y")) {
             someDone = true;
             continue;
         }
         n.height += 16;
-        n.text += listingLine(dailyView.fieldByName(QStringLiteral("orario")).asString(),
-                              dailyView.fieldByName(QStringLiteral("orario2")).asString(),
-                              dailyView.fieldByName(QStringLiteral("id")).asString());
+        n.text += listingLine(rows.text(row, from), rows.text(row, to),
+                              rows.text(row, description));
     }
     n.title = (someDone ? QStringLiteral("Today's tasks (not checked): ")
                         : QStringLiteral("Today's tasks: "))

@@ -35,7 +35,7 @@ QString listingLine(const QString& orario, const QString& orario2, const QString
 
 // The start-of-day summary of the day's rows, open ones listed, from the
 // daily view's rows in their order. Its cursor is left after the last row.
-Notification startOfDaySummary(store::Query& dailyView, const QDate& today,
+Notification startOfDaySummary(const store::Query& dailyView, const QDate& today,
                                const QLocale& locale);
 
 // The clock line: date and time while the program is the active
