@@ -3,7 +3,7 @@
 // reset, buttons, selection restored), then the tab refreshed and painted.
 #include "taskgenerator.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/dailymodel.h"
 #include "calendar/dailyview.h"
 #include "calendar/dayselection.h"
@@ -69,8 +69,8 @@ struct Tab
     platform::ScriptedPrompter prompter;
     platform::ManualClock clock{QDateTime(FirstDay, QTime(9, 0))};
     platform::RecordingDesktop desktop;
-    app::Services services{prompter, clock, desktop};
-    app::AppState state;
+    shared::Services services{prompter, clock, desktop};
+    shared::AppState state;
     std::unique_ptr<calendar::ui::TodayView> view;
     Tab()
     {

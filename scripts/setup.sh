@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libsqlite3-dev libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core ccache
 )
 
 missing=()

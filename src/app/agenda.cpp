@@ -1,7 +1,7 @@
 #include "agenda.h"
 
 #include "archivepaths.h"
-#include "textutils.h"
+#include "shared/textutils.h"
 
 #include "calendar/dayselection.h"
 #include "calendar/tasktexts.h"
@@ -116,7 +116,7 @@ std::optional<QDate> parseDate(const QString& text)
 // they become blanks.
 QString field(const QString& text)
 {
-    QString out = flattenLineBreaks(text);
+    QString out = shared::flattenLineBreaks(text);
     return out.replace(u'\t', u' ');
 }
 
@@ -190,7 +190,7 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
     } catch (const store::SqlError& error) {
         return fail(err, QStringLiteral("cannot read %1: %2: %3")
                              .arg(QDir::toNativeSeparators(path), error.className(),
-                                  flattenLineBreaks(error.message())));
+                                  shared::flattenLineBreaks(error.message())));
     }
     out.flush();
     return ExitOk;

@@ -20,7 +20,7 @@ namespace {
 const QString BackupFilter = QStringLiteral("Corvandine Organizer Archive Backup (*.abs)");
 }
 
-ArchiveFolder::ArchiveFolder(AppState& state, Services services)
+ArchiveFolder::ArchiveFolder(shared::AppState& state, shared::Services services)
     : m_state(state), m_services(services)
 {
 }

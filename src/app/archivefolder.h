@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appstate.h"
+#include "shared/appstate.h"
 
 #include <functional>
 
@@ -17,7 +17,7 @@ namespace app {
 class ArchiveFolder final
 {
 public:
-    ArchiveFolder(AppState& state, Services services);
+    ArchiveFolder(shared::AppState& state, shared::Services services);
 
     // Asked before any archive button acts: an edited note may want saving.
     std::function<void()> confirmPendingNoteSave;
@@ -51,8 +51,8 @@ private:
     void askPendingNote();
     QString desktopFolder() const;
 
-    AppState& m_state;
-    Services m_services;
+    shared::AppState& m_state;
+    shared::Services m_services;
 };
 
 } // namespace app

@@ -1,12 +1,12 @@
 #include "app/agenda.h"
 #include "app/application.h"
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "app/mainwindow.h"
 #include "platform/clock.h"
 #include "platform/qt/localinstance.h"
 #include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtprompter.h"
-#include "app/handover.h"
+#include "platform/handover.h"
 #include "store/database.h"
 
 #include <QDir>
@@ -53,12 +53,12 @@ int main(int argc, char* argv[])
     platform::QtPrompter prompter;
     platform::SystemClock clock;
     platform::QtDesktop desktop;
-    app::AppState state;
+    shared::AppState state;
     if (!archive.isEmpty())
         state.archiveFolder = QDir(archive).absolutePath();
     store::Database database;
 
-    app::TMainForm window(state, app::Services{prompter, clock, desktop}, database);
+    app::TMainForm window(state, shared::Services{prompter, clock, desktop}, database);
     prompter.setParent(&window);
     app.setPrompter(&prompter);
     QObject::connect(&window, &app::TMainForm::quitRequested, &app, &QCoreApplication::exit);
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
                      [] { qCInfo(lcInstance, "show requested"); });
     platform::Prompter& ask = prompter;
     QObject::connect(&server, &platform::InstanceServer::invalidRecord, &window, [&ask] {
-        ask.tell(app::handover::invalidRecordMessage(), platform::Prompter::Kind::Warning);
+        ask.tell(platform::handover::invalidRecordMessage(), platform::Prompter::Kind::Warning);
     });
     server.listen();
 

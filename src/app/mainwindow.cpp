@@ -6,7 +6,7 @@
 #include "reminders/alarmclock.h"
 #include "reminders/ui/timealarmflash.h"
 #include "app/reminderparts.h"
-#include "app/sectioncounter.h"
+#include "shared/sectioncounter.h"
 #include "calendar/taskrecord.h"
 #include "calendar/ui/dialogs/taskdialogdeps.h"
 #include "calendar/ui/dialogs/taskdialogs.h"
@@ -85,7 +85,7 @@ constexpr std::array<SectionPage, TMainForm::SectionCount> SectionPages{{
 
 } // namespace
 
-TMainForm::TMainForm(AppState& state, Services services, store::Database& database,
+TMainForm::TMainForm(shared::AppState& state, shared::Services services, store::Database& database,
                      QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_state(state),
       m_services(services), m_db(database), m_general(std::make_unique<store::Query>(database)),
@@ -258,7 +258,7 @@ void TMainForm::buildSidePanel()
     for (calendar::ui::TaskListTab* list : m_lists) {
         connect(list, &calendar::ui::TaskListTab::sectionCounted, m_side,
                 [this](const QString& labelName, const QString& labelText) {
-                    m_side->showSectionCount(app::SectionCount{{}, {}, labelName, labelText});
+                    m_side->showSectionCount(shared::SectionCount{{}, {}, labelName, labelText});
                 });
     }
     connect(m_side, &SidePanel::entryClicked, this, [this](QChar section) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 
 #include <QIcon>
 #include <QPointer>
@@ -62,7 +62,7 @@ public:
     // The sections, in the order of their tabs.
     enum Section { Shot, Year, Month, Week, Today, Contacts, Notes, ToDo, Setup, SectionCount };
 
-    TMainForm(AppState& state, Services services, store::Database& database,
+    TMainForm(shared::AppState& state, shared::Services services, store::Database& database,
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -150,8 +150,8 @@ private:
     void createReminders(const QStringList& arguments);
     void fixSize();
 
-    AppState& m_state;
-    Services m_services;
+    shared::AppState& m_state;
+    shared::Services m_services;
     store::Database& m_db;
     std::unique_ptr<store::Query> m_general;
     std::unique_ptr<store::Settings> m_settings;

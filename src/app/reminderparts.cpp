@@ -16,7 +16,7 @@
 namespace app {
 
 ReminderParts::ReminderParts(store::Database& database, store::Settings& settings,
-                             AppState& state, Services services, QWidget* window)
+                             shared::AppState& state, shared::Services services, QWidget* window)
 {
     platform::SoundPlayer* player = services.sound;
     if (!player) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 
 #include <QStringList>
 
@@ -40,8 +40,8 @@ namespace app {
 class ReminderParts final
 {
 public:
-    ReminderParts(store::Database& database, store::Settings& settings, AppState& state,
-                  Services services, QWidget* window);
+    ReminderParts(store::Database& database, store::Settings& settings, shared::AppState& state,
+                  shared::Services services, QWidget* window);
     ~ReminderParts();
 
     reminders::AlarmClock& clock() { return *m_clock; }

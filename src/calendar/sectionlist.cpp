@@ -3,7 +3,7 @@
 #include "taskrecord.h"
 #include "tasktexts.h"
 
-#include "app/textutils.h"
+#include "shared/textutils.h"
 #include "store/query.h"
 #include "store/settings.h"
 
@@ -173,7 +173,7 @@ HeaderPanels headerPanels(QChar kind, const std::optional<SelectedRow>& row,
     case u'Y':
         panels.date = yearlyDateText(row->datefull, patterns) + three;
         if (row->dayofmonth == CountYearsCode) {
-            panels.years = QString::number(app::yearsBetween(today, row->datefull))
+            panels.years = QString::number(shared::yearsBetween(today, row->datefull))
                            + QStringLiteral(" years") + QString(26, u' ');
             panels.date = yearlyDateText(row->datefull, patterns) + QStringLiteral(" ")
                           + store::Settings::formatDate(row->datefull, QStringLiteral("yyyy"),

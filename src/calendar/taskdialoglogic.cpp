@@ -1,6 +1,6 @@
 #include "taskdialoglogic.h"
 
-#include "app/textutils.h"
+#include "shared/textutils.h"
 #include "calendar/tasktexts.h"
 #include "store/query.h"
 #include "store/settings.h"
@@ -174,7 +174,7 @@ QString yearsCountLabel(bool counting, const QDate& taskDate, const QDate& today
 {
     if (!counting)
         return YearsCountCaption;
-    return QStringLiteral("Years count: ") + QString::number(app::yearsBetween(today, taskDate)) +
+    return QStringLiteral("Years count: ") + QString::number(shared::yearsBetween(today, taskDate)) +
            QStringLiteral(" - Period: ") + format(taskDate, "dd mmm yyyy", locale) +
            QStringLiteral(" - ") + format(today, "dd mmm yyyy", locale);
 }

@@ -2,7 +2,7 @@
 
 #include "taskrecord.h"
 
-#include "app/sectioncounter.h"
+#include "shared/sectioncounter.h"
 #include "store/database.h"
 
 namespace calendar {
@@ -70,13 +70,13 @@ int TaskSection::rowOf(qint64 codimp) const
     return -1;
 }
 
-std::vector<app::SectionCount> TaskSection::counters()
+std::vector<shared::SectionCount> TaskSection::counters()
 {
-    std::vector<app::SectionCount> out;
-    if (auto own = app::updateSectionCounter(m_general, kind(), rowCount()))
+    std::vector<shared::SectionCount> out;
+    if (auto own = shared::updateSectionCounter(m_general, kind(), rowCount()))
         out.push_back(*own);
     if (kind() == QLatin1Char('O')) {
-        if (auto repository = app::updateSectionCounter(m_general, QLatin1Char('D'), 0))
+        if (auto repository = shared::updateSectionCounter(m_general, QLatin1Char('D'), 0))
             out.push_back(*repository);
     }
     return out;

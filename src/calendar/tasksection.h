@@ -11,9 +11,9 @@
 
 #include <vector>
 
-namespace app {
+namespace shared {
 struct SectionCount;
-}
+} // namespace shared
 namespace store {
 class Database;
 }
@@ -65,7 +65,7 @@ public:
 
     // The counters after a reload: the section's own and, for the one-shot
     // list, the repository's.
-    std::vector<app::SectionCount> counters();
+    std::vector<shared::SectionCount> counters();
 
     void remove(qint64 codimp);
     // Inserts a copy of the task at `row`, done state included. False when

@@ -5,7 +5,7 @@
 #include "reminders/lookahead.h"
 #include "reminders/notifier.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/dayselection.h"
 #include "calendar/taskrecord.h"
 #include "platform/clock.h"
@@ -43,7 +43,7 @@ void call(const std::function<void()>& hook)
 
 } // namespace
 
-AlarmClock::AlarmClock(store::Database& database, store::Settings& settings, app::AppState& state,
+AlarmClock::AlarmClock(store::Database& database, store::Settings& settings, shared::AppState& state,
                        const platform::Clock& clock, AlarmSound& sound, Notifier& notifier,
                        LookAhead& lookAhead, QLocale locale, QObject* parent)
     : QObject(parent), m_db(database), m_settings(settings), m_state(state), m_clock(clock),

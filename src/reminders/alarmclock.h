@@ -13,9 +13,9 @@
 #include <functional>
 #include <optional>
 
-namespace app {
+namespace shared {
 struct AppState;
-}
+} // namespace shared
 namespace platform {
 class Clock;
 }
@@ -79,7 +79,7 @@ class AlarmClock final : public QObject
 {
     Q_OBJECT
 public:
-    AlarmClock(store::Database& database, store::Settings& settings, app::AppState& state,
+    AlarmClock(store::Database& database, store::Settings& settings, shared::AppState& state,
                const platform::Clock& clock, AlarmSound& sound, Notifier& notifier,
                LookAhead& lookAhead, QLocale locale, QObject* parent = nullptr);
 
@@ -116,7 +116,7 @@ private:
 
     store::Database& m_db;
     store::Settings& m_settings;
-    app::AppState& m_state;
+    shared::AppState& m_state;
     const platform::Clock& m_clock;
     AlarmSound& m_sound;
     Notifier& m_notifier;

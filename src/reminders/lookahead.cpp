@@ -2,7 +2,7 @@
 
 #include "reminders/announcements.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/dayselection.h"
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
@@ -61,7 +61,7 @@ QString lookAheadHint(int days)
         + QStringLiteral(" days");
 }
 
-LookAhead::LookAhead(store::Database& database, store::Settings& settings, app::AppState& state,
+LookAhead::LookAhead(store::Database& database, store::Settings& settings, shared::AppState& state,
                      const platform::Clock& clock, Notifier& notifier, QLocale locale)
     : m_settings(settings), m_state(state), m_clock(clock), m_notifier(notifier),
       m_locale(std::move(locale)), m_query(database)

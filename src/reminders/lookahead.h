@@ -9,9 +9,9 @@
 
 #include <functional>
 
-namespace app {
+namespace shared {
 struct AppState;
-}
+} // namespace shared
 namespace platform {
 class Clock;
 }
@@ -40,7 +40,7 @@ QString lookAheadHint(int days);
 class LookAhead final
 {
 public:
-    LookAhead(store::Database& database, store::Settings& settings, app::AppState& state,
+    LookAhead(store::Database& database, store::Settings& settings, shared::AppState& state,
               const platform::Clock& clock, Notifier& notifier, QLocale locale);
 
     // Whether the Options tab is the page in front: only a run from there
@@ -74,7 +74,7 @@ private:
     bool lockApplies() const;
 
     store::Settings& m_settings;
-    app::AppState& m_state;
+    shared::AppState& m_state;
     const platform::Clock& m_clock;
     Notifier& m_notifier;
     QLocale m_locale;

@@ -21,12 +21,12 @@ private:
     platform::ScriptedPrompter m_prompter;
     platform::ManualClock m_clock{QDateTime(QDate(2026, 12, 10), QTime(8, 5, 9))};
     platform::RecordingDesktop m_desktop;
-    AppState m_state;
+    shared::AppState m_state;
 
     std::unique_ptr<ArchiveFolder> folder()
     {
         return std::make_unique<ArchiveFolder>(m_state,
-                                               Services{m_prompter, m_clock, m_desktop});
+                                               shared::Services{m_prompter, m_clock, m_desktop});
     }
 
     // A real archive with one task whose description is `marker`.
@@ -60,7 +60,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_prompter = platform::ScriptedPrompter();
-        m_state = AppState();
+        m_state = shared::AppState();
         m_state.programFolder = m_dir->path();
         m_state.defaultArchiveFolder = m_dir->filePath(QStringLiteral("myarcs"));
         m_state.archiveFolder = m_state.defaultArchiveFolder;

@@ -34,14 +34,14 @@ private:
     platform::RecordingDesktop m_desktop;
     platform::RecordingSoundPlayer m_sound;
     platform::FakeWorkArea m_workArea;
-    AppState m_state;
+    shared::AppState m_state;
     std::unique_ptr<store::Database> m_db;
     std::unique_ptr<TMainForm> m_window;
 
     TMainForm& makeWindow()
     {
         m_window = std::make_unique<TMainForm>(
-            m_state, Services{m_prompter, m_clock, m_desktop, &m_sound, &m_workArea}, *m_db);
+            m_state, shared::Services{m_prompter, m_clock, m_desktop, &m_sound, &m_workArea}, *m_db);
         return *m_window;
     }
 
@@ -56,7 +56,7 @@ private:
         m_window.reset();
         m_db->close();
         m_prompter = platform::ScriptedPrompter();
-        m_state = AppState();
+        m_state = shared::AppState();
         m_state.programFolder = m_dir->path();
     }
 
@@ -72,7 +72,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_prompter = platform::ScriptedPrompter();
-        m_state = AppState();
+        m_state = shared::AppState();
         m_state.programFolder = m_dir->path();
         m_db = std::make_unique<store::Database>();
     }

@@ -3,7 +3,7 @@
 #include "../calendar/archivefixture.h"
 #include "recordingnotifier.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingsoundplayer.h"
 #include "reminders/alarmclock.h"
@@ -22,7 +22,7 @@ struct ReminderRig
 
     ArchiveFixture archive;
     store::Settings settings{archive.db};
-    app::AppState state;
+    shared::AppState state;
     platform::ManualClock clock{QDateTime(Day, QTime(8, 0))};
     platform::RecordingSoundPlayer player;
     reminders::AlarmSound sound{player, archive.folder.path()};

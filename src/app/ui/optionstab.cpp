@@ -1,6 +1,6 @@
 #include "app/ui/optionstab.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "app/ui/advancedpanel.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
@@ -49,7 +49,7 @@ QCheckBox* checkBox(QWidget* parent, const QString& caption, const QString& obje
 
 } // namespace
 
-OptionsTab::OptionsTab(store::Settings& settings, app::Services& services, QWidget* parent)
+OptionsTab::OptionsTab(store::Settings& settings, shared::Services& services, QWidget* parent)
     : QWidget(parent), m_settings(settings), m_services(services)
 {
     setObjectName(QStringLiteral("TabSheetSetup"));

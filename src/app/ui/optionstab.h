@@ -9,9 +9,9 @@ class QPushButton;
 class QStackedWidget;
 class QToolButton;
 
-namespace app {
+namespace shared {
 struct Services;
-}
+} // namespace shared
 namespace store {
 class Settings;
 }
@@ -28,7 +28,7 @@ class OptionsTab final : public QWidget
 {
     Q_OBJECT
 public:
-    OptionsTab(store::Settings& settings, app::Services& services, QWidget* parent = nullptr);
+    OptionsTab(store::Settings& settings, shared::Services& services, QWidget* parent = nullptr);
 
     SpecialPanel* specialPanel() const { return m_special; }
     bool specialPanelShown() const;
@@ -83,7 +83,7 @@ private:
     void refreshPendingButtons();
 
     store::Settings& m_settings;
-    app::Services& m_services;
+    shared::Services& m_services;
 
     QStackedWidget* m_pages = nullptr;
     SpecialPanel* m_special = nullptr;

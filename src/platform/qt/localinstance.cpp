@@ -1,6 +1,6 @@
 #include "localinstance.h"
 
-#include "app/handover.h"
+#include "platform/handover.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,7 +10,7 @@
 
 namespace platform {
 
-namespace ho = app::handover;
+namespace ho = platform::handover;
 
 QString instanceName(const QString& archiveOverride)
 {

@@ -1,4 +1,4 @@
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "app/ui/optionstab.h"
 #include "app/ui/advancedpanel.h"
 #include "platform/testing/manualclock.h"
@@ -40,7 +40,7 @@ private:
     platform::ScriptedPrompter m_prompter;
     platform::ManualClock m_clock;
     platform::RecordingDesktop m_desktop;
-    std::unique_ptr<app::Services> m_services;
+    std::unique_ptr<shared::Services> m_services;
     std::unique_ptr<OptionsTab> m_tab;
 
     template <typename W> W* find(const QString& name)
@@ -87,7 +87,7 @@ private slots:
         env.archiveFolder = m_dir->path();
         env.programFolder = m_dir->path();
         ArchiveBuilder(*m_db, general, m_settings->query(), env).build();
-        m_services = std::make_unique<app::Services>(app::Services{m_prompter, m_clock, m_desktop});
+        m_services = std::make_unique<shared::Services>(shared::Services{m_prompter, m_clock, m_desktop});
         m_tab = std::make_unique<OptionsTab>(*m_settings, *m_services);
         m_tab->resize(670, 592);
         m_settings->load();

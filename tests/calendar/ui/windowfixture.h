@@ -2,7 +2,7 @@
 
 #include "archivefixture.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/tasktexts.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingdesktop.h"
@@ -22,8 +22,8 @@ struct WindowFixture
     platform::ScriptedPrompter prompter;
     platform::ManualClock clock{QDateTime(day(), QTime(9, 0))};
     platform::RecordingDesktop desktop;
-    app::Services services;
-    app::AppState state;
+    shared::Services services;
+    shared::AppState state;
 
     explicit WindowFixture(platform::Prompter* otherPrompter = nullptr)
         : services{otherPrompter ? *otherPrompter : prompter, clock, desktop}

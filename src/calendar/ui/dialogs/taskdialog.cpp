@@ -1,6 +1,6 @@
 #include "taskdialog.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "dialogframe.h"
 #include "platform/clock.h"
 #include "platform/printer.h"

@@ -8,10 +8,10 @@
 #include <QString>
 #include <functional>
 
-namespace app {
+namespace shared {
 struct AppState;
 struct Services;
-} // namespace app
+} // namespace shared
 namespace calendar {
 class TaskDialogState;
 }
@@ -38,8 +38,8 @@ struct LinkedContactFields
 // needs the answer.
 struct TaskDialogDeps
 {
-    TaskDialogDeps(store::Database& database, store::Settings& settings, app::Services& services,
-                   app::AppState& state, calendar::TaskDialogState& dialogState,
+    TaskDialogDeps(store::Database& database, store::Settings& settings, shared::Services& services,
+                   shared::AppState& state, calendar::TaskDialogState& dialogState,
                    platform::Printer& printer)
         : database(database), settings(settings), services(services), state(state),
           dialogState(dialogState), printer(printer)
@@ -48,8 +48,8 @@ struct TaskDialogDeps
 
     store::Database& database;
     store::Settings& settings;
-    app::Services& services;
-    app::AppState& state; // program folder; current section colour
+    shared::Services& services;
+    shared::AppState& state; // program folder; current section colour
     calendar::TaskDialogState& dialogState;
     platform::Printer& printer;
     QLocale locale = calendar::taskLocale();

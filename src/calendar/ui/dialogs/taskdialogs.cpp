@@ -1,6 +1,6 @@
 #include "taskdialogs.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 
 namespace calendar::ui {
 

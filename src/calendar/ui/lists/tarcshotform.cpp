@@ -1,6 +1,6 @@
 #include "tarcshotform.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/dailylook.h"
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
@@ -61,7 +61,7 @@ QLabel* valueLabel(QWidget* parent, const char* name)
 } // namespace
 
 TArcShotForm::TArcShotForm(store::Database& database, store::Settings& settings,
-                           app::Services& services, app::AppState& state,
+                           shared::Services& services, shared::AppState& state,
                            std::optional<Period> filterPeriod, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_settings(settings),

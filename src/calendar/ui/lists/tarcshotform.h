@@ -12,10 +12,10 @@ class QDateEdit;
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace shared {
 struct AppState;
 struct Services;
-} // namespace app
+} // namespace shared
 namespace store {
 class Database;
 class Query;
@@ -32,8 +32,8 @@ class TArcShotForm final : public QDialog
 {
     Q_OBJECT
 public:
-    TArcShotForm(store::Database& database, store::Settings& settings, app::Services& services,
-                 app::AppState& state, std::optional<Period> filterPeriod,
+    TArcShotForm(store::Database& database, store::Settings& settings, shared::Services& services,
+                 shared::AppState& state, std::optional<Period> filterPeriod,
                  QWidget* parent = nullptr);
     ~TArcShotForm() override;
 
@@ -65,8 +65,8 @@ private:
     void moved();
 
     store::Settings& m_settings;
-    app::Services& m_services;
-    app::AppState& m_state;
+    shared::Services& m_services;
+    shared::AppState& m_state;
     std::unique_ptr<store::Query> m_general;
     RepositoryCounts m_counts;
 

@@ -4,8 +4,8 @@
 
 #include "sectiondelegate.h"
 
-#include "app/appstate.h"
-#include "app/sectioncounter.h"
+#include "shared/appstate.h"
+#include "shared/sectioncounter.h"
 #include "calendar/dailyview.h"
 #include "calendar/deleteconfirmation.h"
 #include "calendar/sectionmodel.h"
@@ -116,7 +116,7 @@ void TaskListTab::refreshList()
     readFilter();
     m_model->refresh();
     const int rows = m_model->rowCount();
-    for (const app::SectionCount& count : m_section->counters()) {
+    for (const shared::SectionCount& count : m_section->counters()) {
         if (!count.panelName.isEmpty())
             m_counter->setText(count.panelCaption);
         emit sectionCounted(count.labelName, count.labelText);

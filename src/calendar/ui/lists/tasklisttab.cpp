@@ -5,7 +5,7 @@
 #include "calendar/ui/commandbutton.h"
 #include "calendar/ui/recordnavigator.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/sectionmodel.h"
 #include "calendar/tasksection.h"
 #include "calendar/tasktexts.h"
@@ -64,7 +64,7 @@ QString named(const char* prefix, QChar kind)
 } // namespace
 
 TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
-                         app::Services& services, app::AppState& state, QChar kind,
+                         shared::Services& services, shared::AppState& state, QChar kind,
                          QWidget* parent)
     : QWidget(parent),
       m_settings(settings),

@@ -22,10 +22,10 @@ class QRandomGenerator;
 class QTableView;
 class QToolButton;
 
-namespace app {
+namespace shared {
 struct AppState;
 struct Services;
-} // namespace app
+} // namespace shared
 namespace store {
 class Database;
 class Settings;
@@ -51,8 +51,8 @@ class TaskListTab final : public QWidget
 {
     Q_OBJECT
 public:
-    TaskListTab(store::Database& database, store::Settings& settings, app::Services& services,
-                app::AppState& state, QChar kind, QWidget* parent = nullptr);
+    TaskListTab(store::Database& database, store::Settings& settings, shared::Services& services,
+                shared::AppState& state, QChar kind, QWidget* parent = nullptr);
     ~TaskListTab() override;
 
     QChar kind() const { return m_kind; }
@@ -138,8 +138,8 @@ private:
     unsigned sectionColour() const;
 
     store::Settings& m_settings;
-    app::Services& m_services;
-    app::AppState& m_state;
+    shared::Services& m_services;
+    shared::AppState& m_state;
     const QChar m_kind;
     std::unique_ptr<TaskSection> m_section;
     SectionModel* m_model = nullptr;

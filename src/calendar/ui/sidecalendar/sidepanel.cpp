@@ -2,8 +2,8 @@
 
 #include "tcalendarlighted.h"
 
-#include "app/appstate.h"
-#include "app/sectioncounter.h"
+#include "shared/appstate.h"
+#include "shared/sectioncounter.h"
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
@@ -49,7 +49,7 @@ QStringList kindItems(const char* first)
 } // namespace
 
 SidePanel::SidePanel(store::Database& database, store::Settings& settings,
-                     app::Services& services, QWidget* parent)
+                     shared::Services& services, QWidget* parent)
     : QWidget(parent),
       m_database(database),
       m_settings(settings),
@@ -260,7 +260,7 @@ void SidePanel::setGridTheme(const GridTheme& theme)
     refresh();
 }
 
-void SidePanel::showSectionCount(const app::SectionCount& count)
+void SidePanel::showSectionCount(const shared::SectionCount& count)
 {
     if (auto* label = findChild<QLabel*>(count.labelName))
         label->setText(count.labelText);

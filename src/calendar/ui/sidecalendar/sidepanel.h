@@ -14,10 +14,10 @@ class QLabel;
 class QMenu;
 class QTimer;
 
-namespace app {
+namespace shared {
 struct SectionCount;
 struct Services;
-} // namespace app
+} // namespace shared
 namespace store {
 class Database;
 class Settings;
@@ -39,7 +39,7 @@ class SidePanel final : public QWidget
 {
     Q_OBJECT
 public:
-    SidePanel(store::Database& database, store::Settings& settings, app::Services& services,
+    SidePanel(store::Database& database, store::Settings& settings, shared::Services& services,
               QWidget* parent = nullptr);
     ~SidePanel() override;
 
@@ -56,7 +56,7 @@ public:
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // Writes a section's total on the "Entries" page, as updateSectionCounter
     // reports it after every reload of a list (any section letter).
-    void showSectionCount(const app::SectionCount& count);
+    void showSectionCount(const shared::SectionCount& count);
 
 public slots:
     void setDate(const QDate& day);
@@ -95,7 +95,7 @@ private:
 
     store::Database& m_database;
     store::Settings& m_settings;
-    app::Services& m_services;
+    shared::Services& m_services;
     store::Query m_query;
     MonthMarker m_marker;
     GridTheme m_theme;

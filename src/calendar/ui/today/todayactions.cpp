@@ -4,8 +4,8 @@
 
 #include "todaydelegate.h"
 
-#include "app/appstate.h"
-#include "app/attachment.h"
+#include "shared/appstate.h"
+#include "shared/attachment.h"
 #include "calendar/dailymodel.h"
 #include "calendar/dailyview.h"
 #include "calendar/deleteconfirmation.h"
@@ -222,7 +222,7 @@ void TodayView::openAttachmentMenu(const QPoint& globalPos)
     const DailyTask task = selectedTask();
     QAction* chosen = m_attachMenu->exec(globalPos);
     if (chosen == m_attachItem)
-        app::openAttachment(task.allegato, m_state.programFolder, m_services.desktop);
+        shared::openAttachment(task.allegato, m_state.programFolder, m_services.desktop);
     else if (chosen == m_findItem)
         emit findContactRequested(task.ricerca);
 }

@@ -7,7 +7,7 @@
 #include "calendar/ui/commandbutton.h"
 #include "calendar/ui/recordnavigator.h"
 
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/dailymodel.h"
 #include "calendar/dailyview.h"
 #include "calendar/tasktexts.h"
@@ -32,7 +32,7 @@
 namespace calendar::ui {
 
 TodayView::TodayView(store::Database& database, store::Settings& settings,
-                     app::Services& services, app::AppState& state, QWidget* parent)
+                     shared::Services& services, shared::AppState& state, QWidget* parent)
     : QWidget(parent),
       m_settings(settings),
       m_services(services),

@@ -18,10 +18,10 @@ class QRandomGenerator;
 class QTableView;
 class QToolButton;
 
-namespace app {
+namespace shared {
 struct AppState;
 struct Services;
-} // namespace app
+} // namespace shared
 namespace store {
 class Database;
 class Settings;
@@ -46,8 +46,8 @@ class TodayView final : public QWidget
 {
     Q_OBJECT
 public:
-    TodayView(store::Database& database, store::Settings& settings, app::Services& services,
-              app::AppState& state, QWidget* parent = nullptr);
+    TodayView(store::Database& database, store::Settings& settings, shared::Services& services,
+              shared::AppState& state, QWidget* parent = nullptr);
     ~TodayView() override;
 
     QDate shownDate() const { return m_shown; }
@@ -140,8 +140,8 @@ private:
     DailyTask selectedTask() const;
 
     store::Settings& m_settings;
-    app::Services& m_services;
-    app::AppState& m_state;
+    shared::Services& m_services;
+    shared::AppState& m_state;
     std::unique_ptr<DailyView> m_view;
     DailyModel* m_model = nullptr;
     TodayDelegate* m_delegate = nullptr;

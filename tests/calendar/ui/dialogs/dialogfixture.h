@@ -1,7 +1,7 @@
 #pragma once
 
 #include "../../archivefixture.h"
-#include "app/appstate.h"
+#include "shared/appstate.h"
 #include "calendar/ui/dialogs/taskdialogs.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingdesktop.h"
@@ -28,8 +28,8 @@ struct DialogFixture : ArchiveFixture
     platform::ManualClock clock;
     platform::RecordingDesktop desktop;
     platform::RecordingPrinter printer;
-    app::Services services{prompter, clock, desktop};
-    app::AppState state;
+    shared::Services services{prompter, clock, desktop};
+    shared::AppState state;
     calendar::TaskDialogState dialogState;
     store::Settings settings{db};
     QDate shown = QDate(2026, 12, 10);

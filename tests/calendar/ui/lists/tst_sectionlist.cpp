@@ -1,6 +1,6 @@
 #include "sectionsample.h"
 
-#include "app/sectioncounter.h"
+#include "shared/sectioncounter.h"
 #include "calendar/sectionmodel.h"
 #include "calendar/tasksection.h"
 

@@ -1,6 +1,6 @@
 #include "sidepanelfixture.h"
 
-#include "app/sectioncounter.h"
+#include "shared/sectioncounter.h"
 #include "calendar/calendarcells.h"
 
 #include <QCheckBox>
@@ -286,7 +286,7 @@ private slots:
                                     QStringLiteral("To-Do: 7")});
         QCOMPARE(label->text(), QStringLiteral("To-Do: 7"));
         // The task counts come from the section counters as they are.
-        const auto counted = app::updateSectionCounter(*f->archive.general, QLatin1Char('W'), 2);
+        const auto counted = shared::updateSectionCounter(*f->archive.general, QLatin1Char('W'), 2);
         f->panel->showSectionCount(*counted);
         QCOMPARE(f->find<QLabel>("Label_Conteggio_Settimanali")->text(), QStringLiteral("Weekly: 2"));
 

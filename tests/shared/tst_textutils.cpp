@@ -1,8 +1,8 @@
-#include "app/textutils.h"
+#include "shared/textutils.h"
 
 #include <QtTest>
 
-using namespace app;
+using namespace shared;
 
 class TestTextUtils final : public QObject
 {
@@ -33,7 +33,7 @@ private slots:
     void isNotEmailAddress()
     {
         QFETCH(QString, text);
-        QTEST(app::isNotEmailAddress(text), "notAnAddress");
+        QTEST(shared::isNotEmailAddress(text), "notAnAddress");
     }
 
     void yearsBetween_data()
@@ -54,7 +54,7 @@ private slots:
     {
         QFETCH(QDate, reference);
         QFETCH(QDate, birth);
-        QTEST(app::yearsBetween(reference, birth), "years");
+        QTEST(shared::yearsBetween(reference, birth), "years");
     }
 
     void countWords_data()
@@ -70,7 +70,7 @@ private slots:
     void countWords()
     {
         QFETCH(QString, text);
-        QTEST(app::countWords(text), "words");
+        QTEST(shared::countWords(text), "words");
     }
 
     void flattenLineBreaksKeepsTheLength()
@@ -98,12 +98,12 @@ private slots:
         QFETCH(int, red);
         QFETCH(int, green);
         QFETCH(int, blue);
-        QCOMPARE(app::blendColour({201, 10, 0}, {0, 255, 33}, percent), (Rgb{red, green, blue}));
+        QCOMPARE(shared::blendColour({201, 10, 0}, {0, 255, 33}, percent), (Rgb{red, green, blue}));
     }
 
     void blackToWhiteHalfway()
     {
-        QCOMPARE(app::blendColour({0, 0, 0}, {255, 255, 255}, 50), (Rgb{127, 127, 127}));
+        QCOMPARE(shared::blendColour({0, 0, 0}, {255, 255, 255}, 50), (Rgb{127, 127, 127}));
     }
 };
 

@@ -1,8 +1,8 @@
 #include "../calendar/archivefixture.h"
 
-#include "app/sectioncounter.h"
+#include "shared/sectioncounter.h"
 
-using namespace app;
+using namespace shared;
 
 class TestSectionCounter final : public QObject
 {

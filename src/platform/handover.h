@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace app {
+namespace platform {
 
 // A second start of the program hands its command line to the running one
 // and asks it to show itself. On the wire, a record is a 32-bit message code,
@@ -52,4 +52,4 @@ inline QString invalidRecordMessage()
 }
 
 } // namespace handover
-} // namespace app
+} // namespace platform

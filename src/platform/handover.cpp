@@ -2,7 +2,7 @@
 
 #include <QtEndian>
 
-namespace app::handover {
+namespace platform::handover {
 namespace {
 
 constexpr quint32 MaxBuffer = 1 << 20;
@@ -98,4 +98,4 @@ std::optional<MessageReader::Message> MessageReader::next()
     return message;
 }
 
-} // namespace app::handover
+} // namespace platform::handover

@@ -6,7 +6,7 @@ namespace platform {
 class Desktop;
 }
 
-namespace app {
+namespace shared {
 
 // Opens a record's attachment: a file or folder path, a web address or a
 // "mailto:" address. The attachment dialogs store a file chosen inside the
@@ -17,4 +17,4 @@ namespace app {
 // nothing.
 bool openAttachment(const QString& text, const QString& programFolder, platform::Desktop& desktop);
 
-} // namespace app
+} // namespace shared

@@ -1,8 +1,8 @@
-#include "app/handover.h"
+#include "platform/handover.h"
 
 #include <QtTest>
 
-using namespace app::handover;
+using namespace platform::handover;
 
 class TestHandover final : public QObject
 {

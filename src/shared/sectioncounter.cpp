@@ -2,7 +2,7 @@
 
 #include "store/query.h"
 
-namespace app {
+namespace shared {
 namespace {
 
 struct Section
@@ -56,4 +56,4 @@ std::optional<SectionCount> updateSectionCounter(store::Query& general, QChar se
     return std::nullopt;
 }
 
-} // namespace app
+} // namespace shared

@@ -1,6 +1,6 @@
 #include "textutils.h"
 
-namespace app {
+namespace shared {
 
 Rgb blendColour(const Rgb& first, const Rgb& second, int percent)
 {
@@ -65,4 +65,4 @@ int countWords(const QString& text)
     return words;
 }
 
-} // namespace app
+} // namespace shared

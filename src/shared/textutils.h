@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 
-namespace app {
+namespace shared {
 
 // A colour by its three channels, 0 to 255 each.
 struct Rgb
@@ -36,4 +36,4 @@ QString flattenLineBreaks(const QString& text);
 // separator).
 int countWords(const QString& text);
 
-} // namespace app
+} // namespace shared

@@ -9,7 +9,7 @@ namespace store {
 class Query;
 }
 
-namespace app {
+namespace shared {
 
 // What a section list shows about its size after every reload: its tool
 // panel caption and its label on the daily view's "Entries" page. Section
@@ -33,4 +33,4 @@ QString counterCaption(int listCount, int total);
 std::optional<SectionCount> updateSectionCounter(store::Query& general, QChar section,
                                                  int listCount);
 
-} // namespace app
+} // namespace shared

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QRegularExpression>
 
-namespace app {
+namespace shared {
 namespace {
 
 // "mailto:", "http://", "callto:" and the like; a drive letter such as "C:"
@@ -44,4 +44,4 @@ bool openAttachment(const QString& text, const QString& programFolder, platform:
     return false;
 }
 
-} // namespace app
+} // namespace shared

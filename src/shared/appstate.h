@@ -10,7 +10,7 @@ class SoundPlayer;
 class WorkArea;
 } // namespace platform
 
-namespace app {
+namespace shared {
 
 // Run-time state of the main window that several sections read. It is not
 // stored: the start-up sequence sets it and the window's life changes it.
@@ -43,4 +43,4 @@ struct Services
     platform::WorkArea* workArea = nullptr;
 };
 
-} // namespace app
+} // namespace shared

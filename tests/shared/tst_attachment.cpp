@@ -1,4 +1,4 @@
-#include "app/attachment.h"
+#include "shared/attachment.h"
 #include "platform/testing/recordingdesktop.h"
 
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace app;
+using namespace shared;
 
 class TestAttachment final : public QObject
 {
