@@ -17,6 +17,7 @@
 #include "calendar/ui/today/todayview.h"
 #include "app/ui/advancedpanel.h"
 #include "platform/clock.h"
+#include "app/window/escapekey.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
 #include "platform/desktop.h"
@@ -30,7 +31,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -113,10 +113,7 @@ TMainForm::TMainForm(shared::AppState& state, shared::Services services, store::
     buildTray();
     buildTimers();
 
-    // Esc anywhere in the window runs the exit sequence.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, &TMainForm::speedButtonEXITClick);
+    connect(new EscapeKey(this), &EscapeKey::exitRequested, this, &TMainForm::speedButtonEXITClick);
 
     connect(m_settings.get(), &store::Settings::loaded, this, &TMainForm::applySectionColours);
 }
