@@ -1,14 +1,13 @@
 #include "alarmclock.h"
 
+#include "calendar/dayselection.h"
+#include "calendar/taskrecord.h"
+#include "platform/clock.h"
 #include "reminders/alarmsound.h"
 #include "reminders/announcements.h"
 #include "reminders/lookahead.h"
 #include "reminders/notifier.h"
-
 #include "shared/appstate.h"
-#include "calendar/dayselection.h"
-#include "calendar/taskrecord.h"
-#include "platform/clock.h"
 
 namespace reminders {
 namespace {
@@ -43,9 +42,9 @@ void call(const std::function<void()>& hook)
 
 } // namespace
 
-AlarmClock::AlarmClock(store::Database& database, store::Settings& settings, shared::AppState& state,
-                       const platform::Clock& clock, AlarmSound& sound, Notifier& notifier,
-                       LookAhead& lookAhead, QLocale locale, QObject* parent)
+AlarmClock::AlarmClock(store::Database& database, store::Settings& settings,
+                       shared::AppState& state, const platform::Clock& clock, AlarmSound& sound,
+                       Notifier& notifier, LookAhead& lookAhead, QLocale locale, QObject* parent)
     : QObject(parent), m_db(database), m_settings(settings), m_state(state), m_clock(clock),
       m_sound(sound), m_notifier(notifier), m_lookAhead(lookAhead), m_locale(std::move(locale)),
       m_alarms(database), m_check(database), m_currentDate(clock.today())
@@ -165,10 +164,17 @@ void AlarmClock::dayChange(const QDate& today)
     call(hooks.refreshOneShotList);
     refreshAlarmList();
     call(hooks.showTodayInDailyView);
-    startOfDayCheck();
+    // "CONTROL" asks about the day the program was started on; a scheduler
+    // that started it on a busy day wants it kept running.
+    runStartOfDayCheck({});
 }
 
 bool AlarmClock::startOfDayCheck()
+{
+    return runStartOfDayCheck(arguments);
+}
+
+bool AlarmClock::runStartOfDayCheck(const QStringList& startArguments)
 {
     store::Query own(m_db);
     const store::Query* daily = hooks.dailyView ? hooks.dailyView() : nullptr;
@@ -191,7 +197,8 @@ bool AlarmClock::startOfDayCheck()
         if (on.popup)
             call(hooks.open1);
     };
-    return calendar::startOfDayCheck(m_check, *daily, arguments, m_currentDate, m_locale, steps);
+    return calendar::startOfDayCheck(m_check, *daily, startArguments, m_currentDate, m_locale,
+                                     steps);
 }
 
 void AlarmClock::messagePanelClicked()

@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 
@@ -57,7 +56,7 @@ struct AlarmClockHooks
 
     // The day change, in this order, before the alarm list is rebuilt and
     // the start-of-day check runs.
-    std::function<void()> purgeOldTasks;      // one-shot tasks marked to go once past
+    std::function<void()> purgeOldTasks; // one-shot tasks marked to go once past
     std::function<void()> refreshOneShotList;
     std::function<void()> showTodayInDailyView;
     // The daily view's rows, showing today. Unset: the clock selects them.
@@ -94,8 +93,9 @@ public:
     void refreshAlarmList();
     store::Query& alarmList() { return m_alarms; }
 
-    // The start-of-day check with its announcement: at the end of start-up
-    // and at every change of day. False when the program is to end.
+    // The start-of-day check with its announcement at the end of start-up.
+    // False when the program is to end (the "CONTROL" rule). Every change of
+    // day runs the same check without that rule.
     bool startOfDayCheck();
 
     // Panel_MEssaggioClick and MSNPopUp_AnticipoClick.
@@ -108,6 +108,7 @@ public:
 
 private:
     void dayChange(const QDate& today);
+    bool runStartOfDayCheck(const QStringList& startArguments);
     void announce(store::Query& task);
     void setPanel(MessagePanelState panel);
     void restartDueWatch();

@@ -1,5 +1,4 @@
 #include "reminderrig.h"
-
 #include "reminders/announcements.h"
 
 using namespace calendar;
@@ -31,6 +30,8 @@ private slots:
     void startOfDaySummary_data();
     void startOfDaySummary();
     void controlArgumentEndsOnEmptyDay();
+    void controlArgumentOnlyCountsAtStartUp_data();
+    void controlArgumentOnlyCountsAtStartUp();
 };
 
 // Each tick moves the clock to the next time of `ticks`; `expected` is the
@@ -57,7 +58,8 @@ void TestAlarmClock::dueTaskIsAnnouncedOnce()
     QFETCH(QList<QTime>, ticks);
     QFETCH(QList<int>, expected);
     ReminderRig rig;
-    rig.addTask(kind::OneShot, ReminderRig::Day, QStringLiteral("08:30"), QStringLiteral("Dentist"));
+    rig.addTask(kind::OneShot, ReminderRig::Day, QStringLiteral("08:30"),
+                QStringLiteral("Dentist"));
     rig.startClock();
     for (int i = 0; i < ticks.size(); ++i) {
         rig.tickAt(ticks[i]);
@@ -105,7 +107,8 @@ void TestAlarmClock::tasksOfOneSecondFollowListOrder()
     QCOMPARE(rig.notifier.shown.size(), 2);
     QCOMPARE(rig.notifier.shown[0].text, QString(14, u' ') + QStringLiteral(" Alpha!"));
     QCOMPARE(rig.notifier.shown[1].text, QString(14, u' ') + QStringLiteral(" Bravo!"));
-    QCOMPARE(rig.player.played, QStringList({QStringLiteral("mailbeep"), QStringLiteral("mailbeep")}));
+    QCOMPARE(rig.player.played,
+             QStringList({QStringLiteral("mailbeep"), QStringLiteral("mailbeep")}));
     // The panel ends with the last task, in its section's colour.
     QCOMPARE(rig.alarm->messagePanel().section, std::optional(Section::Weekly));
     rig.clock.set(at(ReminderRig::Day, QTime(8, 30, 1)));
@@ -123,14 +126,14 @@ void TestAlarmClock::windowStateDecidesHowToAnnounce_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<int>("notifications");
     QTest::addColumn<int>("sounds");
-    QTest::newRow("visible") << false << true << false << false
-                             << QStringList{"today tab", "front"} << 0 << 1;
+    QTest::newRow("visible") << false << true << false << false << QStringList{"today tab", "front"}
+                             << 0 << 1;
     QTest::newRow("minimized") << true << true << false << false
                                << QStringList{"today tab", "tray on"} << 1 << 1;
-    QTest::newRow("minimized, silent") << true << false << false << false
-                                       << QStringList{"today tab", "tray on"} << 1 << 0;
-    QTest::newRow("minimized, lock applies") << true << true << false << true
-                                             << QStringList{"today tab", "tray on"} << 0 << 1;
+    QTest::newRow("minimized, silent")
+        << true << false << false << false << QStringList{"today tab", "tray on"} << 1 << 0;
+    QTest::newRow("minimized, lock applies")
+        << true << true << false << true << QStringList{"today tab", "tray on"} << 0 << 1;
     QTest::newRow("pop-up, window restored by it")
         << true << true << true << false << QStringList{"today tab", "open", "front"} << 0 << 1;
 }
@@ -187,7 +190,8 @@ void TestAlarmClock::switchingTimeAlarmOnForgetsWhatCameBefore()
 void TestAlarmClock::messagePanelBlinksUntilClicked()
 {
     ReminderRig rig;
-    rig.addTask(kind::Yearly, ReminderRig::Day, QStringLiteral("08:30"), QStringLiteral("Anniversary"));
+    rig.addTask(kind::Yearly, ReminderRig::Day, QStringLiteral("08:30"),
+                QStringLiteral("Anniversary"));
     rig.startClock();
     rig.alarm->messagePanelClicked(); // nothing blinks: nothing changes
     QVERIFY(rig.panels.isEmpty());
@@ -262,13 +266,14 @@ void TestAlarmClock::startOfDaySummary_data()
     QTest::addColumn<int>("height");
     const QString open1 = QString(14, u' ') + QStringLiteral("From 07:00 To 08:00 -> Breakfast\r");
     const QString open2 = QString(14, u' ') + QStringLiteral("From 09:15 To   :   -> Walk\r");
-    QTest::newRow("all open") << false << false << true << "Today's tasks: Thursday 10 December 2026"
-                              << open1 + open2 << 112;
+    QTest::newRow("all open") << false << false << true
+                              << "Today's tasks: Thursday 10 December 2026" << open1 + open2 << 112;
     QTest::newRow("one done") << true << false << true
                               << "Today's tasks (not checked): Thursday 10 December 2026" << open2
                               << 96;
     QTest::newRow("pop-up") << false << true << true << QString() << QString() << 0;
-    QTest::newRow("not started minimized") << false << false << false << QString() << QString() << 0;
+    QTest::newRow("not started minimized")
+        << false << false << false << QString() << QString() << 0;
 }
 
 void TestAlarmClock::startOfDaySummary()
@@ -314,6 +319,35 @@ void TestAlarmClock::controlArgumentEndsOnEmptyDay()
     rig.alarm->arguments = {QStringLiteral("control")};
     QVERIFY(!rig.alarm->startOfDayCheck());
     QCOMPARE(rig.events, QStringList({"terminate"}));
+}
+
+// A program started by a scheduler with "CONTROL" on a busy day keeps
+// running through every later change of day, whatever the day holds.
+void TestAlarmClock::controlArgumentOnlyCountsAtStartUp_data()
+{
+    QTest::addColumn<bool>("nextDayBusy");
+    QTest::newRow("empty next day") << false;
+    QTest::newRow("busy next day") << true;
+}
+
+void TestAlarmClock::controlArgumentOnlyCountsAtStartUp()
+{
+    QFETCH(bool, nextDayBusy);
+    ReminderRig rig;
+    const QDate tomorrow = ReminderRig::Day.addDays(1);
+    rig.addTask(kind::OneShot, ReminderRig::Day, QStringLiteral("10:00"), QStringLiteral("Today"));
+    if (nextDayBusy)
+        rig.addTask(kind::OneShot, tomorrow, QStringLiteral("10:00"), QStringLiteral("Tomorrow"));
+    rig.startClock();
+    rig.alarm->arguments = {QStringLiteral("CONTROL")};
+    QVERIFY(rig.alarm->startOfDayCheck());
+    for (int day = 1; day <= 2; ++day) {
+        rig.clock.set(at(ReminderRig::Day.addDays(day), QTime(0, 0)));
+        rig.alarm->timerOrologioTimer();
+        QCOMPARE(rig.alarm->currentDate(), ReminderRig::Day.addDays(day));
+    }
+    QVERIFY(!rig.events.contains(QStringLiteral("terminate")));
+    QCOMPARE(rig.events.count(QStringLiteral("daily view today")), 2);
 }
 
 QTEST_GUILESS_MAIN(TestAlarmClock)
