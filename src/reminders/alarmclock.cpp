@@ -47,7 +47,7 @@ AlarmClock::AlarmClock(store::Database& database, store::Settings& settings,
                        Notifier& notifier, LookAhead& lookAhead, QLocale locale, QObject* parent)
     : QObject(parent), m_db(database), m_settings(settings), m_state(state), m_clock(clock),
       m_sound(sound), m_notifier(notifier), m_lookAhead(lookAhead), m_locale(std::move(locale)),
-      m_alarms(database), m_check(database), m_currentDate(clock.today())
+      m_alarms(database), m_check(database), m_currentDate(clock.today()), m_daysDone{m_currentDate}
 {
     restartDueWatch();
     m_timeCheck = m_settings.timeCheck();
@@ -87,8 +87,7 @@ void AlarmClock::timerOrologioTimer()
     }
     // The date alone decides: a tick that misses midnight still changes the
     // day, and two ticks within 00:00:00 change it once.
-    if (now.date() != m_currentDate)
-        dayChange(now.date());
+    followDate(now.date());
     if (m_blinking) {
         MessagePanelState panel = m_panel;
         panel.text = panel.text == Headline ? m_taskText : Headline;
@@ -107,9 +106,9 @@ void AlarmClock::timerContolloOrarioTimer()
         restartDueWatch();
     }
     const QDateTime now = wholeSecond(m_clock.now());
-    // The alarm list must be today's before today's times are compared.
-    if (now.date() != m_currentDate)
-        dayChange(now.date());
+    // The alarm list must be today's before today's times are compared; a
+    // day change that failed leaves the due watch where it was.
+    followDate(now.date());
     const QDateTime from = m_checkedUpTo;
     m_checkedUpTo = now;
     if (!m_alarms.isActive() || now <= from)
@@ -122,8 +121,9 @@ void AlarmClock::timerContolloOrarioTimer()
         const QDateTime dueAt(m_currentDate, *due);
         if (dueAt <= from || dueAt > now)
             continue;
-        const QString key =
-            m_alarms.fieldByName(QStringLiteral("codimp")).asString() + u'@' + orario;
+        const QString key = m_currentDate.toString(Qt::ISODate) + u'/' +
+                            m_alarms.fieldByName(QStringLiteral("codimp")).asString() + u'@' +
+                            orario;
         if (m_announced.contains(key))
             continue;
         m_announced.insert(key);
@@ -156,49 +156,66 @@ void AlarmClock::refreshAlarmList()
     calendar::refreshAlarmList(m_alarms, m_currentDate, m_locale);
 }
 
+void AlarmClock::followDate(const QDate& today)
+{
+    if (today == m_currentDate)
+        return;
+    if (m_daysDone.contains(today)) {
+        // The clock went back across midnight into a day whose change has
+        // run: only the alarm list follows the date.
+        calendar::refreshAlarmList(m_alarms, today, m_locale);
+        m_currentDate = today;
+        return;
+    }
+    dayChange(today);
+}
+
 void AlarmClock::dayChange(const QDate& today)
 {
-    m_currentDate = today;
-    m_announced.clear();
     call(hooks.purgeOldTasks);
     call(hooks.refreshOneShotList);
-    refreshAlarmList();
+    calendar::refreshAlarmList(m_alarms, today, m_locale);
     call(hooks.showTodayInDailyView);
     // "CONTROL" asks about the day the program was started on; a scheduler
     // that started it on a busy day wants it kept running.
-    runStartOfDayCheck({});
+    runStartOfDayCheck(today, {});
+    // Only a change that went through makes the day current: after an engine
+    // error the next tick runs it again instead of leaving yesterday's alarm
+    // list under today's clock.
+    m_currentDate = today;
+    // Days done under a clock that ran ahead will come again.
+    m_daysDone.removeIf([&today](const QDate& day) { return day > today; });
+    m_daysDone.insert(today);
 }
 
 bool AlarmClock::startOfDayCheck()
 {
-    return runStartOfDayCheck(arguments);
+    return runStartOfDayCheck(m_currentDate, arguments);
 }
 
-bool AlarmClock::runStartOfDayCheck(const QStringList& startArguments)
+bool AlarmClock::runStartOfDayCheck(const QDate& today, const QStringList& startArguments)
 {
     store::Query own(m_db);
     const store::Query* daily = hooks.dailyView ? hooks.dailyView() : nullptr;
     if (!daily) {
-        calendar::buildDaySelection(own, calendar::DaySelection::DailyView, m_currentDate,
-                                    m_locale);
+        calendar::buildDaySelection(own, calendar::DaySelection::DailyView, today, m_locale);
         daily = &own;
     }
     calendar::StartOfDayHooks steps;
     steps.advanceWarnings = m_settings.futureFlag();
     steps.lookAhead = [this] { m_lookAhead.runAtStartOfDay(); };
     steps.terminate = hooks.terminate;
-    steps.announce = [this, daily](store::Query&) {
+    steps.announce = [this, daily, &today](store::Query&) {
         call(hooks.startTrayAnimation);
         if (!lockApplies() && !boxes().popup && !daily->isEmpty() && m_settings.minimized())
-            m_notifier.show(startOfDaySummary(*daily, m_currentDate, m_locale));
+            m_notifier.show(startOfDaySummary(*daily, today, m_locale));
         const store::AlarmBoxes on = boxes();
         if (on.sound)
             m_sound.play(m_settings.waveSound());
         if (on.popup)
             call(hooks.open1);
     };
-    return calendar::startOfDayCheck(m_check, *daily, startArguments, m_currentDate, m_locale,
-                                     steps);
+    return calendar::startOfDayCheck(m_check, *daily, startArguments, today, m_locale, steps);
 }
 
 void AlarmClock::messagePanelClicked()

@@ -107,8 +107,9 @@ public:
     QDate currentDate() const { return m_currentDate; }
 
 private:
+    void followDate(const QDate& today);
     void dayChange(const QDate& today);
-    bool runStartOfDayCheck(const QStringList& startArguments);
+    bool runStartOfDayCheck(const QDate& today, const QStringList& startArguments);
     void announce(store::Query& task);
     void setPanel(MessagePanelState panel);
     void restartDueWatch();
@@ -126,12 +127,16 @@ private:
     store::Query m_alarms;
     store::Query m_check;
 
+    // The day of the alarm list.
     QDate m_currentDate;
+    // The days whose change has run (the start-up day among them).
+    QSet<QDate> m_daysDone;
     // The last second the due check has covered.
     QDateTime m_checkedUpTo;
     bool m_timeCheck = false;
-    // Tasks announced today, by key and start time: a clock set back does
-    // not announce them again, a task moved to a later time does.
+    // Tasks announced, by day, key and start time: a clock set back does not
+    // announce them again, a task moved to a later time does. A few entries
+    // a day; kept for the whole run.
     QSet<QString> m_announced;
 
     QString m_taskText;

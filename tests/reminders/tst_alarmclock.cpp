@@ -1,5 +1,8 @@
 #include "reminderrig.h"
 #include "reminders/announcements.h"
+#include "store/sqlerror.h"
+
+#include <utility>
 
 using namespace calendar;
 using reminders::Headline;
@@ -27,6 +30,9 @@ private slots:
     void messagePanelBlinksUntilClicked();
     void dayChangeAtMidnight();
     void dueCheckAcrossMidnightSeesTheNewDay();
+    void failedDayChangeIsRunAgain_data();
+    void failedDayChangeIsRunAgain();
+    void clockSetBackAcrossMidnight();
     void startOfDaySummary_data();
     void startOfDaySummary();
     void controlArgumentEndsOnEmptyDay();
@@ -254,6 +260,82 @@ void TestAlarmClock::dueCheckAcrossMidnightSeesTheNewDay()
     QCOMPARE(rig.notifier.shown[0].text.trimmed(), QStringLiteral("Midnight!"));
     rig.alarm->timerOrologioTimer();
     QCOMPARE(rig.events.count(QStringLiteral("purge")), 1);
+}
+
+// An engine error in a step of the day change (another program holding a
+// shared archive, say) leaves the day unchanged: the next tick runs the whole
+// change again, and only the new day's tasks ring.
+void TestAlarmClock::failedDayChangeIsRunAgain_data()
+{
+    QTest::addColumn<QString>("failing");
+    QTest::newRow("purge") << "purge";
+    QTest::newRow("one-shot list") << "one-shot list";
+    QTest::newRow("daily view") << "daily view today";
+}
+
+void TestAlarmClock::failedDayChangeIsRunAgain()
+{
+    QFETCH(QString, failing);
+    ReminderRig rig;
+    const QDate tomorrow = ReminderRig::Day.addDays(1);
+    rig.addTask(kind::OneShot, ReminderRig::Day, QStringLiteral("08:30"), QStringLiteral("Old"));
+    rig.addTask(kind::OneShot, tomorrow, QStringLiteral("09:00"), QStringLiteral("New"));
+    rig.clock.set(at(ReminderRig::Day, QTime(23, 59, 59)));
+    rig.startClock();
+    bool failed = false;
+    const auto failOnce = [&rig, &failed, failing] {
+        rig.events.append(failing);
+        if (!std::exchange(failed, true))
+            throw store::SqlError(store::errorclass::Busy, QStringLiteral("database is locked"));
+    };
+    if (failing == QLatin1String("purge"))
+        rig.alarm->hooks.purgeOldTasks = failOnce;
+    else if (failing == QLatin1String("one-shot list"))
+        rig.alarm->hooks.refreshOneShotList = failOnce;
+    else
+        rig.alarm->hooks.showTodayInDailyView = failOnce;
+
+    rig.clock.set(at(tomorrow, QTime(0, 0)));
+    QVERIFY_THROWS_EXCEPTION(store::SqlError, rig.alarm->timerOrologioTimer());
+    QCOMPARE(rig.alarm->currentDate(), ReminderRig::Day);
+    rig.clock.set(at(tomorrow, QTime(0, 0, 1)));
+    rig.alarm->timerOrologioTimer();
+    QCOMPARE(rig.alarm->currentDate(), tomorrow);
+    QCOMPARE(rig.events.count(failing), 2);
+    QCOMPARE(rig.events.count(QStringLiteral("tray on")), 1); // one start-of-day announcement
+    rig.tickAt(at(tomorrow, QTime(8, 30)));
+    rig.tickAt(at(tomorrow, QTime(9, 0)));
+    QCOMPARE(rig.notifier.shown.size(), 1);
+    QCOMPARE(rig.notifier.shown[0].text.trimmed(), QStringLiteral("New!"));
+}
+
+// A clock put back a little across midnight walks through a day whose
+// change has run: nothing of it runs again and nothing rings twice.
+void TestAlarmClock::clockSetBackAcrossMidnight()
+{
+    ReminderRig rig;
+    const QDate tomorrow = ReminderRig::Day.addDays(1);
+    rig.addTask(kind::OneShot, ReminderRig::Day, QStringLiteral("23:59"), QStringLiteral("Late"));
+    rig.addTask(kind::OneShot, tomorrow, QStringLiteral("00:00"), QStringLiteral("Early"));
+    rig.clock.set(at(ReminderRig::Day, QTime(23, 58)));
+    rig.startClock();
+    const auto tick = [&rig](const QDateTime& when) {
+        rig.tickAt(when);
+        rig.alarm->timerOrologioTimer();
+    };
+    tick(at(ReminderRig::Day, QTime(23, 59)));
+    tick(at(tomorrow, QTime(0, 0, 30)));
+    QCOMPARE(rig.notifier.shown.size(), 2);
+    QCOMPARE(rig.events.count(QStringLiteral("purge")), 1);
+
+    tick(at(ReminderRig::Day, QTime(23, 58, 30)));
+    tick(at(ReminderRig::Day, QTime(23, 59, 30)));
+    tick(at(tomorrow, QTime(0, 0, 1)));
+    tick(at(tomorrow, QTime(0, 1)));
+    QCOMPARE(rig.events.count(QStringLiteral("purge")), 1);
+    QCOMPARE(rig.events.count(QStringLiteral("daily view today")), 1);
+    QCOMPARE(rig.notifier.shown.size(), 2);
+    QCOMPARE(rig.alarm->currentDate(), tomorrow);
 }
 
 void TestAlarmClock::startOfDaySummary_data()
