@@ -51,10 +51,13 @@ AlarmClock::AlarmClock(store::Database& database, store::Settings& settings,
 {
     restartDueWatch();
     m_timeCheck = m_settings.timeCheck();
-    // Switching "Time alarm" on starts watching from now: what came due while
-    // it was off is not announced.
+    // Every load of the options with "Time alarm" on reads the alarm list
+    // again: nothing kept it up to date while the alarm was off, and tasks
+    // deleted, moved or ticked meanwhile must not ring as they were.
     connect(&m_settings, &store::Settings::loaded, this, [this] {
         const bool on = m_settings.timeCheck();
+        if (on)
+            refreshAlarmList();
         if (on && !m_timeCheck)
             restartDueWatch();
         m_timeCheck = on;
@@ -63,7 +66,8 @@ AlarmClock::AlarmClock(store::Database& database, store::Settings& settings,
 
 void AlarmClock::restartDueWatch()
 {
-    // A task due in this very second still counts.
+    // What came due while the alarm was off is not announced; a task due in
+    // this very second still counts.
     m_checkedUpTo = wholeSecond(m_clock.now()).addSecs(-1);
 }
 
@@ -103,6 +107,7 @@ void AlarmClock::timerContolloOrarioTimer()
     }
     if (!m_timeCheck) {
         m_timeCheck = true;
+        refreshAlarmList();
         restartDueWatch();
     }
     const QDateTime now = wholeSecond(m_clock.now());

@@ -27,6 +27,8 @@ private slots:
     void windowStateDecidesHowToAnnounce_data();
     void windowStateDecidesHowToAnnounce();
     void switchingTimeAlarmOnForgetsWhatCameBefore();
+    void switchingTimeAlarmOnReadsTheTasksAgain_data();
+    void switchingTimeAlarmOnReadsTheTasksAgain();
     void messagePanelBlinksUntilClicked();
     void dayChangeAtMidnight();
     void dueCheckAcrossMidnightSeesTheNewDay();
@@ -191,6 +193,47 @@ void TestAlarmClock::switchingTimeAlarmOnForgetsWhatCameBefore()
     rig.tickAt(QTime(9, 30));
     QCOMPARE(rig.notifier.shown.size(), 1);
     QCOMPARE(rig.notifier.shown[0].text.trimmed(), QStringLiteral("Meet!"));
+}
+
+// While "Time alarm" is off nothing rebuilds the alarm list; switching it on
+// must, or a task changed meanwhile rings as it was.
+void TestAlarmClock::switchingTimeAlarmOnReadsTheTasksAgain_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("rings");
+    QTest::newRow("deleted") << "DELETE FROM CRarc66" << QStringList{};
+    QTest::newRow("moved") << "UPDATE CRarc66 SET orario = \"10:00\"" << QStringList{"10:00 Call!"};
+    QTest::newRow("ticked") << "UPDATE CRarc66 SET flagfatto = \"Y\", fatto = :today"
+                            << QStringList{};
+    QTest::newRow("added") << "INSERT INTO CRarc66 (id, flag, datefull, orario, fatto, sospeso) "
+                              "SELECT \"Meet\", flag, datefull, \"09:45\", fatto, sospeso "
+                              "FROM CRarc66"
+                           << QStringList{"09:30 Call!", "09:45 Meet!"};
+}
+
+void TestAlarmClock::switchingTimeAlarmOnReadsTheTasksAgain()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, rings);
+    ReminderRig rig;
+    rig.setOptions([](store::OptionValues& v) { v.timeCheck = false; });
+    rig.addTask(kind::OneShot, ReminderRig::Day, QStringLiteral("09:30"), QStringLiteral("Call"));
+    rig.startClock();
+    rig.tickAt(QTime(8, 0));
+    store::Query& q = *rig.archive.general;
+    q.setSql({change});
+    if (change.contains(QLatin1String(":today")))
+        q.setDate(QStringLiteral("today"), ReminderRig::Day);
+    q.execSql();
+    rig.setOptions([](store::OptionValues& v) { v.timeCheck = true; });
+    QStringList rang; // what rang, at which tick
+    for (const QTime& t : {QTime(9, 0), QTime(9, 30), QTime(9, 45), QTime(10, 0)}) {
+        const auto before = rig.notifier.shown.size();
+        rig.tickAt(t);
+        for (auto i = before; i < rig.notifier.shown.size(); ++i)
+            rang.append(t.toString(u"hh:mm ") + rig.notifier.shown[i].text.trimmed());
+    }
+    QCOMPARE(rang, rings);
 }
 
 void TestAlarmClock::messagePanelBlinksUntilClicked()
