@@ -1,14 +1,13 @@
 #pragma once
 
 #include "../calendar/archivefixture.h"
-#include "recordingnotifier.h"
-
-#include "shared/appstate.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingsoundplayer.h"
+#include "recordingnotifier.h"
 #include "reminders/alarmclock.h"
 #include "reminders/alarmsound.h"
 #include "reminders/lookahead.h"
+#include "shared/appstate.h"
 #include "store/settings.h"
 
 #include <memory>
@@ -52,6 +51,9 @@ struct ReminderRig
             return [this, what] { events.append(QString::fromLatin1(what)); };
         };
         h.showTodayTab = record("today tab");
+        // Like the window's own command, "Open Corvandine Organizer" only
+        // asks for the window: it comes up at the next turn of the event
+        // loop, so the window-minimized flag stays as it was meanwhile.
         h.open1 = record("open");
         h.bringToFront = record("front");
         h.startTrayAnimation = record("tray on");
