@@ -55,11 +55,26 @@ struct MainWindowRig
         state.programFolder = dir.path();
     }
 
-    // A started window, shown, with the settings row changed by `assignments`.
+    // A started window, shown, with the settings row changed by `assignments`
+    // and, when `task` is given, a one-shot task of today with that
+    // description and search key.
     app::TMainForm& shown(const QString& assignments = QStringLiteral("minimized = \"N\""),
-                          const QStringList& more = {})
+                          const QString& task = QString(), const QString& searchKey = QString())
     {
-        preset(QStringList{QStringLiteral("UPDATE CRset63 SET ") + assignments} + more);
+        preset({QStringLiteral("UPDATE CRset63 SET ") + assignments});
+        if (!task.isEmpty()) {
+            db.open(dir.filePath(QStringLiteral("myarcs/coarc.abs")));
+            store::Query q(db);
+            q.setSql({QStringLiteral("INSERT INTO CRarc66 (id, ricerca, flag, datefull, orario, "
+                                     "sospeso, flagscad, flagfatto, fatto) values (:id, :key, "
+                                     "\"O\", :d, \"10:00\", \"N\", \"N\", \"N\", :never)")});
+            q.setText(QStringLiteral("id"), task);
+            q.setText(QStringLiteral("key"), searchKey);
+            q.setDate(QStringLiteral("d"), clock.today());
+            q.setDate(QStringLiteral("never"), clock.today().addDays(-150000));
+            q.execSql();
+            db.close();
+        }
         app::TMainForm& w = make();
         [&] { QVERIFY(!w.formCreate({})); }();
         [&] { QTRY_VERIFY(w.isVisible()); }();

@@ -77,6 +77,7 @@ SpecialPanel::SpecialPanel(store::Settings& settings, platform::Prompter& prompt
 QWidget* SpecialPanel::buildPassword()
 {
     auto* box = new QGroupBox(QStringLiteral("Password"), this);
+    m_passwordBox = box;
     m_password = named(new QLineEdit(box), QStringLiteral("Edit_ImpostaPSW"),
                        QStringLiteral("The secret word which allows access to your data"));
     m_password->setMaxLength(30);
@@ -296,6 +297,9 @@ void SpecialPanel::refreshPendingButtons()
     const auto connectedTo = [this](auto signal) {
         return isSignalConnected(QMetaMethod::fromSignal(signal));
     };
+    // A password nothing asks for would only promise protection: the
+    // password controls wait for the lock.
+    m_passwordBox->setEnabled(connectedTo(&SpecialPanel::lockRequested));
     m_futureCheck->setEnabled(m_future->isChecked() &&
                               connectedTo(&SpecialPanel::importantTasksCheckRequested));
     m_repository->setEnabled(connectedTo(&SpecialPanel::repositoryRequested));

@@ -62,6 +62,7 @@ private:
     platform::Prompter& m_prompter;
     bool m_applying = false;
 
+    QWidget* m_passwordBox = nullptr;
     QLineEdit* m_password = nullptr;
     QToolButton* m_clear = nullptr;
     QCheckBox* m_mask = nullptr;

@@ -1,9 +1,9 @@
 #include "app/ui/optionstab.h"
 
-#include "shared/appstate.h"
 #include "app/ui/advancedpanel.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "shared/appstate.h"
 #include "store/settings.h"
 
 #include <QCheckBox>
@@ -405,6 +405,8 @@ void OptionsTab::refreshPendingButtons()
     const auto connectedTo = [this](auto signal) {
         return isSignalConnected(QMetaMethod::fromSignal(signal));
     };
+    // Ticking "Autostart" writes no logon entry until that entry is built.
+    m_autostart->setEnabled(connectedTo(&OptionsTab::autostartChanged));
     m_autorun->setEnabled(connectedTo(&OptionsTab::autorunRequested));
     m_desktopLink->setEnabled(connectedTo(&OptionsTab::desktopLinkRequested));
     m_themeChange->setEnabled(connectedTo(&OptionsTab::themeChooserRequested));

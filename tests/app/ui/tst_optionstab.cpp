@@ -1,9 +1,9 @@
-#include "shared/appstate.h"
-#include "app/ui/optionstab.h"
 #include "app/ui/advancedpanel.h"
+#include "app/ui/optionstab.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingdesktop.h"
 #include "platform/testing/scriptedprompter.h"
+#include "shared/appstate.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/schema.h"
@@ -67,6 +67,15 @@ private:
         q.execSql();
     }
 
+    // The logon entry and the lock are other pieces of the program: their
+    // controls work once those pieces are connected.
+    void connectAutostartAndLock()
+    {
+        connect(m_tab.get(), &OptionsTab::autostartChanged, this, [] {});
+        connect(m_tab->specialPanel(), &app::ui::SpecialPanel::lockRequested, this, [] {});
+        m_settings->load();
+    }
+
     void choose(QComboBox* list, int index)
     {
         list->setCurrentIndex(index);
@@ -87,7 +96,8 @@ private slots:
         env.archiveFolder = m_dir->path();
         env.programFolder = m_dir->path();
         ArchiveBuilder(*m_db, general, m_settings->query(), env).build();
-        m_services = std::make_unique<shared::Services>(shared::Services{m_prompter, m_clock, m_desktop});
+        m_services =
+            std::make_unique<shared::Services>(shared::Services{m_prompter, m_clock, m_desktop});
         m_tab = std::make_unique<OptionsTab>(*m_settings, *m_services);
         m_tab->resize(670, 592);
         m_settings->load();
@@ -171,6 +181,7 @@ private slots:
         auto* list = find<QComboBox>("ComboBox_Startab");
         QCOMPARE(list->currentIndex(), -1);
         // Another option change keeps the stored code.
+        connectAutostartAndLock();
         find<QCheckBox>("CheckBoxAutostart")->click();
         QCOMPARE(stored("autostart"), "Y");
         QCOMPARE(stored("startab"), "8");
@@ -205,6 +216,7 @@ private slots:
         QFETCH(std::optional<QString>, retyped);
         QFETCH(QString, expected);
         QFETCH(QString, message);
+        connectAutostartAndLock();
         m_settings->setPassword(old);
         m_tab->saveAndReload();
         QCOMPARE(stored("psw"), old);
@@ -230,6 +242,7 @@ private slots:
 
     void clearingPasswordStoresAtOnce()
     {
+        connectAutostartAndLock();
         m_settings->setPassword("secret");
         m_tab->saveAndReload();
         m_tab->openSpecialPanel();
@@ -267,6 +280,7 @@ private slots:
         QCOMPARE(m_settings->scalePercent(), 130);
 
         // "Read" needs a password.
+        connectAutostartAndLock();
         auto* read = find<QCheckBox>("CheckBoxSolaLettura");
         QVERIFY(!read->isEnabled());
         m_settings->setPassword("pw");
@@ -317,6 +331,18 @@ private slots:
 
     void unconnectedSectionsStayDisabled()
     {
+        // Neither a logon entry nor a lock exists yet: the controls that
+        // would promise them are disabled, the other options are not.
+        m_tab->openSpecialPanel();
+        for (const char* name :
+             {"CheckBoxAutostart", "Edit_ImpostaPSW", "CheckBoxBlocco", "CheckBoxMaskPSW"})
+            QVERIFY2(!find<QWidget>(QString::fromLatin1(name))->isEnabled(), name);
+        for (const char* name : {"CheckBoxMinimized", "ComboBox_Startab", "CheckBoxAmPm"})
+            QVERIFY2(find<QWidget>(QString::fromLatin1(name))->isEnabled(), name);
+        connectAutostartAndLock();
+        for (const char* name : {"CheckBoxAutostart", "Edit_ImpostaPSW", "CheckBoxBlocco"})
+            QVERIFY2(find<QWidget>(QString::fromLatin1(name))->isEnabled(), name);
+
         QVERIFY(!find<QPushButton>("SpeedButtonAutorun")->isEnabled());
         QVERIFY(!find<QPushButton>("SpeedButtonRepository")->isEnabled());
         QVERIFY(!find<QPushButton>("SpeedButtonSound")->isEnabled());

@@ -1,11 +1,5 @@
 // A section tab's commands: searching, selection, modify, delete, clone,
 // order and the attachment.
-#include "tasklisttab.h"
-
-#include "sectiondelegate.h"
-
-#include "shared/appstate.h"
-#include "shared/sectioncounter.h"
 #include "calendar/dailyview.h"
 #include "calendar/deleteconfirmation.h"
 #include "calendar/sectionmodel.h"
@@ -13,7 +7,11 @@
 #include "calendar/tasksection.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "sectiondelegate.h"
+#include "shared/appstate.h"
+#include "shared/sectioncounter.h"
 #include "store/settings.h"
+#include "tasklisttab.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -76,10 +75,9 @@ void TaskListTab::showTask(qint64 codimp)
         if (m_period) {
             const QSignalBlocker quietPeriod(m_period);
             m_period->setChecked(false);
-            for (QWidget* w : {static_cast<QWidget*>(m_periodFrom),
-                               static_cast<QWidget*>(m_periodTo),
-                               static_cast<QWidget*>(m_periodFromLabel),
-                               static_cast<QWidget*>(m_periodToLabel)})
+            for (QWidget* w :
+                 {static_cast<QWidget*>(m_periodFrom), static_cast<QWidget*>(m_periodTo),
+                  static_cast<QWidget*>(m_periodFromLabel), static_cast<QWidget*>(m_periodToLabel)})
                 w->setEnabled(false);
         }
     }
@@ -122,8 +120,11 @@ void TaskListTab::refreshList()
         emit sectionCounted(count.labelName, count.labelText);
     }
     const bool any = rows > 0;
-    for (QToolButton* b : {m_modify, m_delete, m_clone, m_print, m_order})
+    for (QToolButton* b : {m_modify, m_delete, m_clone, m_order})
         b->setEnabled(any);
+    // The documents come with their own section: until then nothing prints.
+    m_print->setEnabled(any &&
+                        isSignalConnected(QMetaMethod::fromSignal(&TaskListTab::printRequested)));
     selectRow(rowAfterReload(remembered, rows));
     emit listReloaded(m_kind);
     if (m_settings.timeCheck() && m_state.startupComplete)

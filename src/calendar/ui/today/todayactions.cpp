@@ -1,16 +1,14 @@
 // The Today tab's commands: navigation, refresh, tick, modify, delete,
 // origin and the attachment menu.
-#include "todayview.h"
-
-#include "todaydelegate.h"
-
-#include "shared/appstate.h"
-#include "shared/attachment.h"
 #include "calendar/dailymodel.h"
 #include "calendar/dailyview.h"
 #include "calendar/deleteconfirmation.h"
 #include "platform/clock.h"
+#include "shared/appstate.h"
+#include "shared/attachment.h"
 #include "store/settings.h"
+#include "todaydelegate.h"
+#include "todayview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -80,14 +79,20 @@ void TodayView::refreshDailyView()
 
     const QDate today = m_services.clock.today();
     QPalette p = m_picker->palette();
-    p.setColor(QPalette::Base, m_shown == today ? QColor(Qt::white)
-                                                : palette().color(QPalette::Button));
+    p.setColor(QPalette::Base,
+               m_shown == today ? QColor(Qt::white) : palette().color(QPalette::Button));
     m_picker->setPalette(p);
     m_sectionListReloaded = false;
 
     const bool any = rows > 0;
-    for (QToolButton* b : {m_print, m_origin, m_modify, m_delete, m_export, m_check})
+    for (QToolButton* b : {m_origin, m_modify, m_delete, m_check})
         b->setEnabled(any);
+    // Printing, the export and the contact search come with their own
+    // sections: until one is connected its command stays disabled.
+    m_print->setEnabled(any &&
+                        isSignalConnected(QMetaMethod::fromSignal(&TodayView::printRequested)));
+    m_export->setEnabled(any &&
+                         isSignalConnected(QMetaMethod::fromSignal(&TodayView::exportRequested)));
     m_today->setEnabled(m_shown != today);
 
     applyColours();
@@ -127,9 +132,13 @@ void TodayView::updateForSelection()
 {
     const DailyTask task = selectedTask();
     const bool any = hasSelection();
-    m_attach->setEnabled(any && (!task.ricerca.isEmpty() || !task.allegato.isEmpty()));
+    const bool canFind =
+        !task.ricerca.isEmpty() &&
+        isSignalConnected(QMetaMethod::fromSignal(&TodayView::findContactRequested));
+    m_attach->setEnabled(any && (canFind || !task.allegato.isEmpty()));
     m_attachItem->setText(fileNamePart(task.allegato));
     m_findItem->setText(fileNamePart(task.ricerca));
+    m_findItem->setEnabled(canFind);
     m_memo->setPlainText(task.note);
     m_memo->setVerticalScrollBarPolicy(task.note.isEmpty() ? Qt::ScrollBarAlwaysOff
                                                            : Qt::ScrollBarAsNeeded);

@@ -1,7 +1,6 @@
-#include "todayfixture.h"
-
 #include "calendar/dailymodel.h"
 #include "calendar/ui/today/todaydelegate.h"
+#include "todayfixture.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -117,7 +116,8 @@ private slots:
 
         QCOMPARE(f.prompter.shown.size(), 1);
         QCOMPARE(f.prompter.shown[0].kind, platform::Prompter::Kind::Question);
-        QVERIFY(f.prompter.shown[0].text.startsWith(" You are in order to eliminate \"Dentist\", "));
+        QVERIFY(
+            f.prompter.shown[0].text.startsWith(" You are in order to eliminate \"Dentist\", "));
         QCOMPARE(f.listed(), left);
         QCOMPARE(reloads.size(), 1);
         QCOMPARE(f.view->selectedRow(), 0);
@@ -159,7 +159,8 @@ private slots:
         TodayFixture f;
         QList<qint64> keys;
         for (int i = 0; i < 5; ++i)
-            keys << f.add("O", TodayFixture::day(), QString("Task %1").arg(i), QString("1%1:00").arg(i));
+            keys << f.add("O", TodayFixture::day(), QString("Task %1").arg(i),
+                          QString("1%1:00").arg(i));
         f.view->refreshDailyView();
         f.view->selectRow(selected);
         if (removedElsewhere >= 0)
@@ -174,8 +175,9 @@ private slots:
     {
         TodayFixture f;
         QCOMPARE(f.find<QLabel>("panel_today")->text(), QString("0   "));
-        for (const char* name : {"SpeedButtonSvoltoToday", "SpeedButtonModToday", "SpeedButtonDelToday",
-                                 "SpeedButtonFollowToday", "SpeedButtonPrintToday", "SpeedButtonEportToday"})
+        for (const char* name :
+             {"SpeedButtonSvoltoToday", "SpeedButtonModToday", "SpeedButtonDelToday",
+              "SpeedButtonFollowToday", "SpeedButtonPrintToday", "SpeedButtonEportToday"})
             QVERIFY2(!f.find<QToolButton>(name)->isEnabled(), name);
         auto* today = f.find<QToolButton>("SpeedButtonToday");
         QVERIFY(!today->isEnabled());
@@ -215,22 +217,33 @@ private slots:
     {
         QTest::addColumn<QString>("searchKey");
         QTest::addColumn<QString>("attachment");
+        QTest::addColumn<bool>("contactSearch");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QString>("attachCaption");
-        QTest::newRow("neither") << "" << "" << false << "";
-        QTest::newRow("search key only") << "Anna" << "" << true << "";
-        QTest::newRow("file in a folder") << "" << "C:\\docs\\plan.txt" << true << "plan.txt";
+        QTest::newRow("neither") << ""
+                                 << "" << true << false << "";
+        QTest::newRow("search key only") << "Anna"
+                                         << "" << true << true << "";
+        // Until the contacts can be searched, "Find" would do nothing.
+        QTest::newRow("search key, no contact search") << "Anna"
+                                                       << "" << false << false << "";
+        QTest::newRow("file in a folder") << ""
+                                          << "C:\\docs\\plan.txt" << false << true << "plan.txt";
     }
     void attachFollowsTheSelectedTask()
     {
         QFETCH(QString, searchKey);
         QFETCH(QString, attachment);
+        QFETCH(bool, contactSearch);
         TodayFixture f;
+        if (contactSearch)
+            connect(f.view.get(), &ui::TodayView::findContactRequested, this, [] {});
         calendar::TaskDraft d = draftOn(TodayFixture::day(), "Meeting");
         d.searchKey = searchKey;
         d.attachment = attachment;
         d.note = "Bring the plan";
-        calendar::TaskWriter(*f.archive.general, calendar::taskLocale()).insert("O", d, TodayFixture::day());
+        calendar::TaskWriter(*f.archive.general, calendar::taskLocale())
+            .insert("O", d, TodayFixture::day());
         f.view->refreshDailyView();
 
         QFETCH(bool, enabled);
