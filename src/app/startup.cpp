@@ -298,10 +298,9 @@ void TMainForm::createReminders(const QStringList& arguments)
     };
     hooks.showTodayTab = [this] { m_pages->setCurrentIndex(Today); };
     hooks.open1 = [this] { open1Click(); };
-    hooks.bringToFront = [this] {
-        raise();
-        activateWindow();
-    };
+    // As a second start asks: blocked while a look-ahead or a start-up
+    // dialog runs, only raised when pinned on top.
+    hooks.bringToFront = [this] { showRequest(); };
     hooks.startTrayAnimation = [this] { startTrayAnimation(); };
     hooks.stopTrayAnimation = [this] { stopTrayAnimation(); };
     hooks.purgeOldTasks = [this] {
