@@ -291,7 +291,10 @@ void TMainForm::createReminders(const QStringList& arguments)
     reminders::AlarmClock& clock = m_reminders->clock();
     clock.arguments = arguments;
     reminders::AlarmClockHooks& hooks = clock.hooks;
-    hooks.applicationActive = [this] { return isActiveWindow(); };
+    // Any window of the program counts, a task dialog as much as this one.
+    hooks.applicationActive = [] {
+        return QGuiApplication::applicationState() == Qt::ApplicationActive;
+    };
     hooks.showClockText = [this](const QString& text) { m_reminders->clockLabel()->setText(text); };
     hooks.showMessagePanel = [this](const reminders::MessagePanelState& panel) {
         m_reminders->messagePanel()->showState(panel);

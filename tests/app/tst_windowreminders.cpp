@@ -5,6 +5,8 @@
 #include "reminders/ui/msnpopup.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -100,6 +102,26 @@ private slots:
         QVERIFY(!w.isTrayAnimating());
         QVERIFY(!r->state.windowMinimized);
         QCOMPARE(w.pageControl()->currentIndex(), int(TMainForm::Today));
+    }
+
+    // The clock line shows the time while the program is the active
+    // application, whichever of its windows has the focus.
+    void clockLineFollowsTheApplication()
+    {
+        TMainForm& w = r->shown();
+        QLabel* line = w.reminders()->clockLabel();
+        const auto tick = [&] { w.reminders()->clock().timerOrologioTimer(); };
+        QTRY_COMPARE(QApplication::activeWindow(), &w);
+        tick();
+        const QString time = QStringLiteral("Thursday 10 December 2026 - 09:00:00");
+        QCOMPARE(line->text(), time);
+
+        QDialog dialog(&w); // a task dialog, say
+        dialog.show();
+        dialog.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &dialog);
+        tick();
+        QCOMPARE(line->text(), time);
     }
 };
 
