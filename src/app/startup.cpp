@@ -79,6 +79,8 @@ std::optional<int> TMainForm::formCreate(const QStringList& arguments)
     if (!m_reminders->clock().startOfDayCheck())
         return 0;
     refreshTaskLists();
+    for (calendar::ui::TaskListTab* list : m_lists)
+        list->fitGridColumns();
 
     m_options->setArchiveFolder(m_state.archiveFolder);
     m_state.startupComplete = true;

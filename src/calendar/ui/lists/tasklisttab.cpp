@@ -372,6 +372,12 @@ void TaskListTab::showEvent(QShowEvent* event)
     // The active tab's colour decides the row backgrounds; it may have
     // changed while the tab was hidden.
     applyColours();
+    // Lists are filled while hidden, and the grid's font is only final once
+    // the tab is polished for the screen: fit when the user first sees it.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        fitGridColumns();
+    }
     QWidget::showEvent(event);
 }
 

@@ -84,8 +84,9 @@ public slots:
     // stand, keeping the selected row number (the last row when the list got
     // shorter), and updates the counters.
     void refreshList();
-    // Widens every column to its widest cell; after an insert from a New
-    // dialog and when a theme is applied.
+    // Widens every column to its widest cell; at start-up, when the tab is
+    // first shown, after an insert from a New dialog and when a theme is
+    // applied.
     void fitGridColumns();
     void modifySelected();
     void deleteSelected();
@@ -146,6 +147,7 @@ private:
     SectionDelegate* m_delegate = nullptr;
     QRandomGenerator* m_generator = nullptr;
     bool m_readOnly = false;
+    bool m_shownOnce = false;
 
     QWidget* m_frame = nullptr;
     QTableView* m_grid = nullptr;

@@ -255,6 +255,26 @@ private slots:
         QCOMPARE(modify.size(), 1);
     }
 
+    // A list reloaded while hidden (as start-up and the window's reloads do)
+    // has its columns fitted when it first comes to the screen, so no
+    // description starts out cut.
+    void firstShowFitsTheColumns()
+    {
+        ListFixture f;
+        f.add("O", ListFixture::day(), "Dentist");
+        auto tab = f.tab(QChar('O'));
+        const QString longText = "Bring the car to the garage for its yearly service and the tyres";
+        f.add("O", ListFixture::day(), longText);
+        tab->refreshList();
+        auto* grid = ListFixture::find<QTableView>(*tab, "DBGrid_Shot");
+        const int needed = grid->fontMetrics().horizontalAdvance(longText);
+        QVERIFY(grid->columnWidth(3) < needed);
+
+        tab->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tab.get()));
+        QVERIFY2(grid->columnWidth(3) >= needed, qPrintable(QString::number(grid->columnWidth(3))));
+    }
+
     void showTaskDropsSearchAndFilters()
     {
         ListFixture f;
