@@ -312,6 +312,8 @@ void TaskListTab::buildPrintMenu()
 void TaskListTab::applySettings()
 {
     m_model->setPatterns({m_settings.dataShot(), m_settings.dataYear(), taskLocale()});
+    // The date panel shows the selected row's date in the same format.
+    updateForSelection();
     applyColours();
 }
 

@@ -275,6 +275,37 @@ private slots:
         QVERIFY2(grid->columnWidth(3) >= needed, qPrintable(QString::number(grid->columnWidth(3))));
     }
 
+    void datePanelFollowsAFormatChange_data()
+    {
+        QTest::addColumn<QChar>("kind");
+        QTest::addColumn<QString>("assignment");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one shot") << QChar('O') << "DataShot = \"dd/mm/yyyy\""
+                                  << "Panel_DataShot"
+                                  << "12/03/1990   ";
+        QTest::newRow("yearly") << QChar('Y') << "DataYear = \"mm/dd\""
+                                << "Panel_DataYear"
+                                << "03/12   ";
+    }
+    void datePanelFollowsAFormatChange()
+    {
+        QFETCH(QChar, kind);
+        QFETCH(QString, assignment);
+        QFETCH(QString, panel);
+        QFETCH(QString, expected);
+        ListFixture f;
+        f.add(QString(kind), QDate(1990, 3, 12), "Anna");
+        auto tab = f.tab(kind);
+        auto* label = tab->findChild<QLabel*>(panel);
+        QVERIFY(label && label->text() != expected);
+
+        f.archive.general->setSql({"UPDATE CRset63 SET " + assignment});
+        f.archive.general->execSql();
+        f.settings.load();
+        QCOMPARE(label->text(), expected);
+    }
+
     void showTaskDropsSearchAndFilters()
     {
         ListFixture f;
