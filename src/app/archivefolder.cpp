@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
 
 namespace app {
 
@@ -18,7 +19,20 @@ using Kind = platform::Prompter::Kind;
 
 namespace {
 const QString BackupFilter = QStringLiteral("Corvandine Organizer Archive Backup (*.abs)");
+
+// Whether two names lead to one file, however spelt: through links, "..",
+// doubled separators or another letter case where the file system ignores it.
+// The backup replaces its target by a new file, which for the open archive
+// would leave every later edit in a file no longer in the folder.
+bool isSameFile(const QString& a, const QString& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
+                                       std::filesystem::path(QFile::encodeName(b).toStdString()),
+                                       error) &&
+           !error;
 }
+} // namespace
 
 ArchiveFolder::ArchiveFolder(shared::AppState& state, shared::Services services)
     : m_state(state), m_services(services)
@@ -52,9 +66,9 @@ void ArchiveFolder::readNetFolder()
     }
     m_state.restoreBlocked = true;
     const bool lookAgain = m_services.prompter.ask(
-        QStringLiteral("I have not found the archive folder (") + *redirect
-        + QStringLiteral("), so I went back to default folder (") + m_state.defaultArchiveFolder
-        + QStringLiteral("). Do I look for it at the next reboot?"));
+        QStringLiteral("I have not found the archive folder (") + *redirect +
+        QStringLiteral("), so I went back to default folder (") + m_state.defaultArchiveFolder +
+        QStringLiteral("). Do I look for it at the next reboot?"));
     if (!lookAgain) {
         QFile::remove(redirectFilePath(m_state.defaultArchiveFolder));
         m_services.prompter.tell(QStringLiteral("Ok, from now I will work in the default folder!"),
@@ -67,9 +81,9 @@ void ArchiveFolder::openArchive(store::Database& database)
 {
     const QString folder = m_state.archiveFolder;
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
-        m_services.prompter.tell(QStringLiteral("We have a problem! I can not create the folder: \"")
-                                     + folder + u'"',
-                                 Kind::Warning);
+        m_services.prompter.tell(
+            QStringLiteral("We have a problem! I can not create the folder: \"") + folder + u'"',
+            Kind::Warning);
     }
 
     const QString archive = databaseFilePath(folder);
@@ -98,13 +112,20 @@ bool ArchiveFolder::backup(store::Database& database)
 {
     askPendingNote();
     const QString proposed = QDir(desktopFolder()).filePath(datedCopyName(m_services.clock.now()));
-    const QString target = m_services.prompter.saveFileName(QStringLiteral("Backup"), proposed,
-                                                            BackupFilter);
+    const QString target =
+        m_services.prompter.saveFileName(QStringLiteral("Backup"), proposed, BackupFilter);
     if (target.isEmpty())
         return false;
+    if (isSameFile(target, database.path())) {
+        m_services.prompter.tell(
+            QStringLiteral("I can not write the backup over the archive in use: \"") + target +
+                QStringLiteral("\". Please choose another file."),
+            Kind::Warning);
+        return false;
+    }
     if (QFileInfo::exists(target)) {
-        if (!m_services.prompter.ask(QStringLiteral("Overwrite \"") + QFileInfo(target).fileName()
-                                     + QStringLiteral("\"?")))
+        if (!m_services.prompter.ask(QStringLiteral("Overwrite \"") + QFileInfo(target).fileName() +
+                                     QStringLiteral("\"?")))
             return false;
     }
     // Write the copy beside the target first, so that a failure leaves an
@@ -131,8 +152,8 @@ ArchiveFolder::Outcome ArchiveFolder::restore(store::Database& database, bool au
     askPendingNote();
     m_services.prompter.tell(QStringLiteral("Restored archive overwrites the archive in use."),
                              Kind::Information);
-    const QString source = m_services.prompter.openFileName(QStringLiteral("Restore"),
-                                                            desktopFolder(), BackupFilter);
+    const QString source =
+        m_services.prompter.openFileName(QStringLiteral("Restore"), desktopFolder(), BackupFilter);
     if (source.isEmpty())
         return Outcome::Stay;
 
@@ -154,8 +175,8 @@ ArchiveFolder::Outcome ArchiveFolder::restore(store::Database& database, bool au
         settings.setSql({QStringLiteral("SELECT * FROM CRset63")});
         settings.open();
         if (settings.findField(QStringLiteral("autostart"))) {
-            settings.setSql({QStringLiteral("UPDATE CRset63"),
-                             QStringLiteral("SET autostart = :autostart")});
+            settings.setSql(
+                {QStringLiteral("UPDATE CRset63"), QStringLiteral("SET autostart = :autostart")});
             settings.setText(QStringLiteral("autostart"),
                              autostartTicked ? QStringLiteral("Y") : QStringLiteral("N"));
             settings.execSql();
@@ -170,7 +191,8 @@ ArchiveFolder::Outcome ArchiveFolder::restore(store::Database& database, bool au
         return Outcome::Stay;
     }
     m_services.prompter.tell(
-        QStringLiteral(" The import procedure is complete!\r You will have to restart me manually!"),
+        QStringLiteral(
+            " The import procedure is complete!\r You will have to restart me manually!"),
         Kind::Information);
     return Outcome::EndProgram;
 }
@@ -181,24 +203,24 @@ ArchiveFolder::Outcome ArchiveFolder::change()
     m_services.prompter.tell(QStringLiteral("If the new folder you choose contain valid archive, I "
                                             "will use them.\nOtherwise I will create new ones."),
                              Kind::Information);
-    const QString start = isRedirected() ? QFileInfo(m_state.archiveFolder).absolutePath()
-                                         : desktopFolder();
+    const QString start =
+        isRedirected() ? QFileInfo(m_state.archiveFolder).absolutePath() : desktopFolder();
     const QString chosen = m_services.prompter.folderName(QStringLiteral("Select Folder"), start);
     if (chosen.isEmpty())
         return Outcome::Stay;
     const QString path = QDir::toNativeSeparators(chosen);
     if (path.size() > MaxRedirectPath) {
-        m_services.prompter.tell(QStringLiteral("The path you have chosen is too long:\r\n") + path
-                                     + QStringLiteral("\r\n\r\n\r\nTry again with a shorter one at "
-                                                      "least ")
-                                     + QString::number(path.size() - MaxRedirectPath)
-                                     + QStringLiteral(" characters."),
-                                 Kind::Warning);
+        m_services.prompter.tell(
+            QStringLiteral("The path you have chosen is too long:\r\n") + path +
+                QStringLiteral("\r\n\r\n\r\nTry again with a shorter one at "
+                               "least ") +
+                QString::number(path.size() - MaxRedirectPath) + QStringLiteral(" characters."),
+            Kind::Warning);
         return Outcome::Stay;
     }
     if (!writeRedirect(m_state.defaultArchiveFolder, path)) {
-        m_services.prompter.tell(QStringLiteral("I can not write the file: ")
-                                     + redirectFilePath(m_state.defaultArchiveFolder),
+        m_services.prompter.tell(QStringLiteral("I can not write the file: ") +
+                                     redirectFilePath(m_state.defaultArchiveFolder),
                                  Kind::Warning);
         return Outcome::Stay;
     }
@@ -210,8 +232,8 @@ ArchiveFolder::Outcome ArchiveFolder::change()
 ArchiveFolder::Outcome ArchiveFolder::backToDefault()
 {
     askPendingNote();
-    if (!m_services.prompter.ask(
-            QStringLiteral("Do you want to go back to work in the default folder of your profile?")))
+    if (!m_services.prompter.ask(QStringLiteral(
+            "Do you want to go back to work in the default folder of your profile?")))
         return Outcome::Stay;
     QFile::remove(redirectFilePath(m_state.defaultArchiveFolder));
     m_services.prompter.tell(QStringLiteral("This requires a manual restart!"), Kind::Information);

@@ -10,6 +10,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 using namespace app;
 
@@ -84,7 +85,8 @@ private slots:
         QCOMPARE(taskIn(db), QStringLiteral("restored"));
         QVERIFY(!QFile::exists(pendingRestorePath(m_state.archiveFolder)));
         store::Database kept;
-        kept.open(QDir(m_state.archiveFolder).filePath(QStringLiteral("coarc-2026-12-10-08-05-09.abs")));
+        kept.open(
+            QDir(m_state.archiveFolder).filePath(QStringLiteral("coarc-2026-12-10-08-05-09.abs")));
         QCOMPARE(taskIn(kept), QStringLiteral("old"));
     }
 
@@ -135,10 +137,10 @@ private slots:
         QCOMPARE(m_state.archiveFolder, m_state.defaultArchiveFolder);
         QVERIFY(!m_state.restoreBlocked);
         QCOMPARE(m_prompter.shown.first().text,
-                 QStringLiteral("I have not found the archive folder (") + gone
-                     + QStringLiteral("), so I went back to default folder (")
-                     + m_state.defaultArchiveFolder
-                     + QStringLiteral("). Do I look for it at the next reboot?"));
+                 QStringLiteral("I have not found the archive folder (") + gone +
+                     QStringLiteral("), so I went back to default folder (") +
+                     m_state.defaultArchiveFolder +
+                     QStringLiteral("). Do I look for it at the next reboot?"));
         QCOMPARE(archive->isRedirected(), lookAgain);
         QCOMPARE(m_prompter.shown.size(), lookAgain ? 1 : 2);
     }
@@ -164,6 +166,62 @@ private slots:
         QVERIFY(!archive->backup(db));
         QCOMPARE(m_prompter.shown.last().text, QStringLiteral("Overwrite \"copy.abs\"?"));
         QCOMPARE(bytesOf(target), before);
+    }
+
+    void backupOntoTheArchiveInUseIsRefused_data()
+    {
+        QTest::addColumn<QString>("spelling");
+        QTest::newRow("the same path") << QStringLiteral("same");
+        QTest::newRow("through \"..\"") << QStringLiteral("dotdot");
+        QTest::newRow("doubled separators") << QStringLiteral("slashes");
+        QTest::newRow("a symbolic link") << QStringLiteral("symlink");
+        QTest::newRow("a link to its folder") << QStringLiteral("folderlink");
+        QTest::newRow("a hard link") << QStringLiteral("hardlink");
+    }
+
+    // Writing the copy would put a new file in place of the open one: every
+    // later edit would go to a file no longer in the folder.
+    void backupOntoTheArchiveInUseIsRefused()
+    {
+        QFETCH(QString, spelling);
+        store::Database db;
+        auto archive = folder();
+        archive->openArchive(db);
+        store::Query general(db), settings(db);
+        store::ArchiveBuilder(db, general, settings, {}).build();
+        const QString live = db.path();
+        QString target = live;
+        if (spelling == u"dotdot")
+            target = m_dir->filePath(QStringLiteral("myarcs/../myarcs/coarc.abs"));
+        else if (spelling == u"slashes")
+            target = m_dir->path() + QStringLiteral("//myarcs//coarc.abs");
+        else if (spelling == u"symlink") {
+            target = m_dir->filePath(QStringLiteral("link.abs"));
+            QVERIFY(QFile::link(live, target));
+        } else if (spelling == u"folderlink") {
+            QVERIFY(QFile::link(m_state.archiveFolder, m_dir->filePath(QStringLiteral("arcs"))));
+            target = m_dir->filePath(QStringLiteral("arcs/coarc.abs"));
+        } else if (spelling == u"hardlink") {
+            target = m_dir->filePath(QStringLiteral("hard.abs"));
+            std::filesystem::create_hard_link(live.toStdString(), target.toStdString());
+        }
+        m_prompter.files.enqueue(target);
+        m_prompter.answers.enqueue(true); // would overwrite if asked
+        QVERIFY(!archive->backup(db));
+        QCOMPARE(m_prompter.shown.size(), 1);
+        QCOMPARE(m_prompter.shown.last().kind, platform::Prompter::Kind::Warning);
+        QCOMPARE(m_prompter.shown.last().text,
+                 QStringLiteral("I can not write the backup over the archive in use: \"") + target +
+                     QStringLiteral("\". Please choose another file."));
+
+        // An edit made afterwards is in the archive the next start opens.
+        general.setSql(
+            {QStringLiteral("INSERT INTO CRarc66 (id, flag) values (\"later\", \"O\")")});
+        general.execSql();
+        db.close();
+        store::Database next;
+        next.open(live);
+        QCOMPARE(taskIn(next), QStringLiteral("later"));
     }
 
     void restoreRefusesAFileThatIsNoArchive()
