@@ -1,16 +1,15 @@
 #include "tasklisttab.h"
 
-#include "sectiondelegate.h"
-
-#include "calendar/ui/commandbutton.h"
-#include "calendar/ui/recordnavigator.h"
-
-#include "shared/appstate.h"
 #include "calendar/sectionmodel.h"
 #include "calendar/tasksection.h"
 #include "calendar/tasktexts.h"
+#include "calendar/ui/commandbutton.h"
+#include "calendar/ui/recordnavigator.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "sectiondelegate.h"
+#include "shared/appstate.h"
+#include "shared/ui/sectionpalette.h"
 #include "store/database.h"
 #include "store/settings.h"
 
@@ -332,9 +331,7 @@ void TaskListTab::applyColours()
     const unsigned own = colours.kindColour(QString(m_kind));
     m_delegate->setColours(colours, own);
 
-    QPalette p = m_frame->palette();
-    p.setColor(QPalette::Window, QColor::fromRgb(QRgb(0xFF000000u | own)));
-    m_frame->setPalette(p);
+    shared::ui::setSectionBackground(*m_frame, QColor::fromRgb(QRgb(0xFF000000u | own)));
     const QString title = cssColour(m_delegate->theme().titleText);
     const QString sheet = QStringLiteral("QHeaderView::section { background: %1; color: %2; "
                                          "border: 0; border-right: 1px solid #808080; "

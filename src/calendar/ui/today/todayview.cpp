@@ -1,19 +1,17 @@
 #include "todayview.h"
 
-#include "store/database.h"
-
-#include "todaydelegate.h"
-
-#include "calendar/ui/commandbutton.h"
-#include "calendar/ui/recordnavigator.h"
-
-#include "shared/appstate.h"
 #include "calendar/dailymodel.h"
 #include "calendar/dailyview.h"
 #include "calendar/tasktexts.h"
+#include "calendar/ui/commandbutton.h"
+#include "calendar/ui/recordnavigator.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "shared/appstate.h"
+#include "shared/ui/sectionpalette.h"
+#include "store/database.h"
 #include "store/settings.h"
+#include "todaydelegate.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -24,9 +22,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace calendar::ui {
@@ -256,11 +254,9 @@ void TodayView::applyColours()
     const GridTheme& theme = m_delegate->theme();
     const QString today = cssColour(colours.today);
     const QString title = cssColour(theme.titleText);
-    if (QWidget* frame = m_grid->parentWidget()) {
-        QPalette p = frame->palette();
-        p.setColor(QPalette::Window, QColor::fromRgb(QRgb(0xFF000000u | colours.today)));
-        frame->setPalette(p);
-    }
+    if (QWidget* frame = m_grid->parentWidget())
+        shared::ui::setSectionBackground(*frame,
+                                         QColor::fromRgb(QRgb(0xFF000000u | colours.today)));
     // Style sheets are set only when they change: every refresh passes here,
     // and a new sheet restyles the whole widget.
     const auto restyle = [](QWidget* widget, const QString& sheet) {

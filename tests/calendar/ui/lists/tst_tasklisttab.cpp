@@ -1,7 +1,7 @@
-#include "listfixture.h"
-
+#include "../readability.h"
 #include "calendar/taskrecord.h"
 #include "calendar/tasksection.h"
+#include "listfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -304,6 +304,47 @@ private slots:
         f.archive.general->execSql();
         f.settings.load();
         QCOMPARE(label->text(), expected);
+    }
+
+    void disabledTextStaysReadable_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("one shot's own") << QColor(210, 166, 166);
+        QTest::newRow("yearly's own") << QColor(245, 227, 167);
+        QTest::newRow("monthly's own") << QColor(84, 165, 88);
+        QTest::newRow("weekly's own") << QColor(7, 143, 188);
+        QTest::newRow("white") << QColor(255, 255, 255);
+        QTest::newRow("middle grey") << QColor(128, 128, 128);
+        QTest::newRow("deep blue") << QColor(0, 0, 128);
+        QTest::newRow("black") << QColor(0, 0, 0);
+    }
+    void disabledTextStaysReadable()
+    {
+        QFETCH(QColor, colour);
+        ListFixture f;
+        f.add("O", ListFixture::day(), "Dentist");
+        const QString text =
+            QString::asprintf("$00%02X%02X%02X", colour.blue(), colour.green(), colour.red());
+        f.archive.general->setSql({"UPDATE CRset63 SET ShotColor = \"" + text + "\""});
+        f.archive.general->execSql();
+        f.settings.load();
+        auto tab = f.tab(QChar('O'));
+        tab->show();
+        QVERIFY(QTest::qWaitForWindowExposed(tab.get()));
+
+        QList<QWidget*> disabled;
+        for (QLabel* label : tab->findChildren<QLabel*>())
+            if (label->text() == "From" || label->text() == "To")
+                disabled << label;
+        disabled << ListFixture::find<QToolButton>(*tab, "SpeedButtonClearShot")
+                 << ListFixture::find<QToolButton>(*tab, "SpeedButtonAllegatoShot");
+        QCOMPARE(disabled.size(), 4);
+        for (QWidget* w : disabled) {
+            QVERIFY(!w->isEnabled());
+            const double ratio = readability::strongestContrast(*tab, *w, colour);
+            QVERIFY2(ratio >= 4.5,
+                     qPrintable(QString("%1 %2").arg(w->property("text").toString()).arg(ratio)));
+        }
     }
 
     void showTaskDropsSearchAndFilters()

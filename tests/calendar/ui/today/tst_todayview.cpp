@@ -1,3 +1,4 @@
+#include "../readability.h"
 #include "calendar/dailymodel.h"
 #include "calendar/ui/today/todaydelegate.h"
 #include "todayfixture.h"
@@ -187,6 +188,34 @@ private slots:
         today->click();
         QCOMPARE(f.view->shownDate(), TodayFixture::day());
         QCOMPARE(f.find<QDateEdit>("DateTimePickerTODAY")->date(), TodayFixture::day());
+    }
+
+    void disabledCommandsStayReadable_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("today's own") << QColor(157, 157, 206);
+        QTest::newRow("white") << QColor(255, 255, 255);
+        QTest::newRow("middle grey") << QColor(128, 128, 128);
+    }
+    void disabledCommandsStayReadable()
+    {
+        QFETCH(QColor, colour);
+        const QString text =
+            QString::asprintf("$00%02X%02X%02X", colour.blue(), colour.green(), colour.red());
+        TodayFixture f;
+        f.archive.general->setSql({"UPDATE CRset63 SET TodayColor = \"" + text + "\""});
+        f.archive.general->execSql();
+        f.settings.load();
+        f.view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+        for (const char* name :
+             {"SpeedButtonModToday", "SpeedButtonSvoltoToday", "SpeedButtonToday"}) {
+            auto* button = f.find<QToolButton>(name);
+            QVERIFY(!button->isEnabled());
+            const double ratio = readability::strongestContrast(*f.view, *button, colour);
+            QVERIFY2(ratio >= 4.5,
+                     qPrintable(QString("%1 %2").arg(QLatin1String(name)).arg(ratio)));
+        }
     }
 
     void commandsLeaveAsRequests()
