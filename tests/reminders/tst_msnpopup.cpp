@@ -37,6 +37,8 @@ private slots:
     void slidesFromTheTaskbarAndCloses();
     void threeShowsAtOnePlaceAndCloseAll();
     void clickCallsOnClickOnceAndClosesThatWindow();
+    void whatCountsAsAClick_data();
+    void whatCountsAsAClick();
     void windowKeepsThePropertiesOfItsShow();
     void staysOnTopWithoutTakingTheFocus();
     void notifierSetsTheTimeOutForOneShow();
@@ -112,8 +114,62 @@ void TestMSNPopUp::clickCallsOnClickOnceAndClosesThatWindow()
     QCOMPARE(clicks.count(), 1);
     const QList<TfrmMSNPopUp*> left = openWindows();
     QCOMPARE(left.size(), 1);
-    QCOMPARE(left.first()->findChild<QLabel*>(QStringLiteral("Title"))->text(), QStringLiteral("first"));
+    QCOMPARE(left.first()->findChild<QLabel*>(QStringLiteral("Title"))->text(),
+             QStringLiteral("first"));
     QCOMPARE(popup.openCount(), 1);
+}
+
+// Any button released over the icon, the title or the background clicks;
+// the text takes only a left click or a right release.
+void TestMSNPopUp::whatCountsAsAClick_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QString>("pressOn");
+    QTest::addColumn<QString>("releaseOn");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("left click on the text") << Qt::LeftButton << "body"
+                                            << "body" << 1;
+    QTest::newRow("right release on the text") << Qt::RightButton << "body"
+                                               << "body" << 1;
+    QTest::newRow("middle button on the text") << Qt::MiddleButton << "body"
+                                               << "body" << 0;
+    QTest::newRow("left dragged onto the text") << Qt::LeftButton << "title"
+                                                << "body" << 0;
+    QTest::newRow("middle button on the background") << Qt::MiddleButton << "background"
+                                                     << "background" << 1;
+    QTest::newRow("right button on the title") << Qt::RightButton << "title"
+                                               << "title" << 1;
+    QTest::newRow("released outside") << Qt::LeftButton << "background"
+                                      << "outside" << 0;
+}
+
+void TestMSNPopUp::whatCountsAsAClick()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QString, pressOn);
+    QFETCH(QString, releaseOn);
+    QFETCH(int, clicks);
+    platform::FakeWorkArea area;
+    TMSNPopUp popup(area);
+    QSignalSpy clicked(&popup, &TMSNPopUp::OnClick);
+    popup.properties().Title = QStringLiteral("Hurry up! It is time to...");
+    popup.properties().Text = QString(14, u' ') + QStringLiteral(" Dentist!");
+    popup.showPopUp();
+    TfrmMSNPopUp* window = openWindows().value(0);
+    while (window->motion().phase() == Phase::SlidingIn)
+        window->advance();
+    const auto centre = [window](const char* name) {
+        const QWidget* part = window->findChild<QLabel*>(QLatin1String(name));
+        return part->mapTo(window, part->rect().center());
+    };
+    const QMap<QString, QPoint> at{{"body", centre("Body")},
+                                   {"title", centre("Title")},
+                                   {"background", QPoint(240, window->height() - 8)},
+                                   {"outside", QPoint(240, -20)}};
+    QTest::mousePress(window, button, {}, at[pressOn]);
+    QTest::mouseRelease(window, button, {}, at[releaseOn]);
+    QCOMPARE(clicked.count(), clicks);
+    QCOMPARE(openWindows().size(), 1 - clicks);
 }
 
 void TestMSNPopUp::windowKeepsThePropertiesOfItsShow()
@@ -125,7 +181,8 @@ void TestMSNPopUp::windowKeepsThePropertiesOfItsShow()
     popup.properties().Text = QStringLiteral("changed");
     popup.properties().Height = 200;
     TfrmMSNPopUp* window = openWindows().value(0);
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Body"))->text(), QStringLiteral("one\ntwo"));
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Body"))->text(),
+             QStringLiteral("one\ntwo"));
     while (window->motion().phase() == Phase::SlidingIn)
         window->advance();
     QCOMPARE(window->height(), 96);
@@ -154,7 +211,8 @@ void TestMSNPopUp::notifierSetsTheTimeOutForOneShow()
     area.area = QRect(0, 0, 1280, 800);
     TMSNPopUp popup(area);
     PopupNotifier notifier(popup);
-    QVERIFY(notifier.show({QStringLiteral("Hurry up! It is time to..."), QStringLiteral("text"), 112, 10, true}));
+    QVERIFY(notifier.show(
+        {QStringLiteral("Hurry up! It is time to..."), QStringLiteral("text"), 112, 10, true}));
     QCOMPARE(popup.properties().TimeOut, 0);
     TfrmMSNPopUp* window = openWindows().value(0);
     while (window->motion().phase() == Phase::SlidingIn)
@@ -162,7 +220,8 @@ void TestMSNPopUp::notifierSetsTheTimeOutForOneShow()
     // Bottom right corner of the work area.
     QCOMPARE(window->geometry(), QRect(1280 - 16 - 480, 800 - 2 - 112, 480, 112));
     QCOMPARE(window->motion().nextDelay(), std::optional(10000));
-    QVERIFY(window->findChild<QLabel*>(QStringLiteral("Body"))->alignment().testFlag(Qt::AlignLeft));
+    QVERIFY(
+        window->findChild<QLabel*>(QStringLiteral("Body"))->alignment().testFlag(Qt::AlignLeft));
     notifier.closeAll();
     QVERIFY(openWindows().isEmpty());
 }
@@ -172,7 +231,8 @@ void TestMSNPopUp::paintsTheGradient()
     platform::FakeWorkArea area;
     TMSNPopUp popup(area);
     popup.properties().Title = QStringLiteral("Hurry up! It is time to...");
-    popup.properties().Text = QString(14, u' ') + QStringLiteral(" Dentist at the corner of Elm Street!");
+    popup.properties().Text =
+        QString(14, u' ') + QStringLiteral(" Dentist at the corner of Elm Street!");
     popup.properties().TextAlignment = MSNPopUpProperties::Alignment::Left;
     popup.showPopUp();
     TfrmMSNPopUp* window = openWindows().value(0);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <qdrawutil.h>
@@ -45,16 +46,15 @@ QColor channelsBetween(const QColor& a, const QColor& b, int pos, int extent)
 MSNPopUpProperties::MSNPopUpProperties()
     : Font(pixelFont(QStringLiteral("MS Sans Serif"), 13)),
       TitleFont(pixelFont(QStringLiteral("Arial"), 13, true)),
-      HoverFont(pixelFont(QStringLiteral("MS Sans Serif"), 11)),
-      GradientColor1(0x9D, 0x9D, 0xCE), GradientColor2(Qt::white), IconBitmap(defaultPopupIcon())
+      HoverFont(pixelFont(QStringLiteral("MS Sans Serif"), 11)), GradientColor1(0x9D, 0x9D, 0xCE),
+      GradientColor2(Qt::white), IconBitmap(defaultPopupIcon())
 {
     HoverFont.setUnderline(true);
 }
 
 PopupLayout MSNPopUpProperties::layout() const
 {
-    return {Width, Height, PopupStartX, PopupStartY, PopupMarge,
-            (Options & msnCascadePopups) != 0};
+    return {Width, Height, PopupStartX, PopupStartY, PopupMarge, (Options & msnCascadePopups) != 0};
 }
 
 QPixmap defaultPopupIcon()
@@ -78,8 +78,8 @@ QPixmap defaultPopupIcon()
 
 TfrmMSNPopUp::TfrmMSNPopUp(const MSNPopUpProperties& properties, platform::TaskbarEdge edge,
                            const QRect& full)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                           | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus),
       m_properties(properties),
       m_motion(edge, full, properties.ScrollSpeed,
                (properties.Options & MSNPopUpProperties::msnAllowScroll) != 0, properties.TimeOut),
@@ -196,10 +196,27 @@ void TfrmMSNPopUp::paintBackground(QPainter& painter)
     painter.fillRect(5, h - 6, w - 10, 3, strip);
 }
 
-void TfrmMSNPopUp::mouseReleaseEvent(QMouseEvent*)
+bool TfrmMSNPopUp::overBody(const QPointF& pos) const
 {
-    // Any release over the window counts once; it then closes.
-    if (m_clicked)
+    return m_body->geometry().translated(m_content->pos()).contains(pos.toPoint());
+}
+
+void TfrmMSNPopUp::mousePressEvent(QMouseEvent* event)
+{
+    m_leftPressOnBody = event->button() == Qt::LeftButton && overBody(event->position());
+}
+
+void TfrmMSNPopUp::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Any button released over the icon, the title or the background
+    // clicks; the text only takes a whole left click or a right release, so
+    // a middle button or a drag into it does nothing.
+    const QPointF pos = event->position();
+    const bool leftClickOnBody =
+        std::exchange(m_leftPressOnBody, false) && event->button() == Qt::LeftButton;
+    if (m_clicked || !rect().contains(pos.toPoint()))
+        return;
+    if (overBody(pos) && !leftClickOnBody && event->button() != Qt::RightButton)
         return;
     m_clicked = true;
     emit clicked();

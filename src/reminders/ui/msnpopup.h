@@ -23,10 +23,25 @@ namespace reminders::ui {
 // without touching the windows already open.
 struct MSNPopUpProperties
 {
-    enum class Alignment { Left, Right, Center };
-    enum class Orientation { mbHorizontal, mbVertical };
-    enum class DrawMethod { dmActualSize, dmTile, dmFit };
-    enum Option {
+    enum class Alignment
+    {
+        Left,
+        Right,
+        Center
+    };
+    enum class Orientation
+    {
+        mbHorizontal,
+        mbVertical
+    };
+    enum class DrawMethod
+    {
+        dmActualSize,
+        dmTile,
+        dmFit
+    };
+    enum Option
+    {
         msnAutoOpenURL = 0x1,
         msnSystemFont = 0x2,
         msnCascadePopups = 0x4,
@@ -85,12 +100,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void applyGeometry();
     void schedule();
+    bool overBody(const QPointF& pos) const;
     void paintBackground(QPainter& painter);
 
     MSNPopUpProperties m_properties;
@@ -102,6 +119,7 @@ private:
     QLabel* m_body = nullptr;
     bool m_clicked = false;
     bool m_closed = false;
+    bool m_leftPressOnBody = false;
 };
 
 // The notification component of the main window (MSNPopUp_Anticipo).
