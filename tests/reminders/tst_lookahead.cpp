@@ -13,6 +13,8 @@ private slots:
     void selectionLines();
     void warnedTaskTwoDaysAhead();
     void farthestDayComesFirst();
+    void everyOtherMonthAcrossTheMonthEnd_data();
+    void everyOtherMonthAcrossTheMonthEnd();
     void onlyWarnedTasksOfTheComingDays_data();
     void onlyWarnedTasksOfTheComingDays();
     void nothingAheadIsConfirmedOnTheOptionsTab_data();
@@ -52,7 +54,8 @@ void TestLookAhead::warnedTaskTwoDaysAhead()
     QCOMPARE(rig.notifier.closeAllCount, 1);
     QCOMPARE(rig.notifier.shown.size(), 1);
     const reminders::Notification& n = rig.notifier.shown.first();
-    QCOMPARE(n.title, QStringLiteral("I inform you that left 2 days, in date: Saturday 12 December 2026\r"));
+    QCOMPARE(n.title,
+             QStringLiteral("I inform you that left 2 days, in date: Saturday 12 December 2026\r"));
     QCOMPARE(n.text, Indent + QStringLiteral("From 10:00 To   :   -> Exam\r"));
     QCOMPARE(n.height, 96);
     QCOMPARE(n.timeOut, 0);
@@ -62,9 +65,12 @@ void TestLookAhead::warnedTaskTwoDaysAhead()
 void TestLookAhead::farthestDayComesFirst()
 {
     ReminderRig rig;
-    rig.addTask(kind::OneShot, QDate(2026, 12, 11), QStringLiteral("09:00"), QStringLiteral("Near"), true);
-    rig.addTask(kind::Monthly, QDate(2026, 11, 14), QStringLiteral("09:00"), QStringLiteral("Far"), true);
-    rig.addTask(kind::Monthly, QDate(2026, 11, 14), QStringLiteral("08:00"), QStringLiteral("Farther"), true);
+    rig.addTask(kind::OneShot, QDate(2026, 12, 11), QStringLiteral("09:00"), QStringLiteral("Near"),
+                true);
+    rig.addTask(kind::Monthly, QDate(2026, 11, 14), QStringLiteral("09:00"), QStringLiteral("Far"),
+                true);
+    rig.addTask(kind::Monthly, QDate(2026, 11, 14), QStringLiteral("08:00"),
+                QStringLiteral("Farther"), true);
     rig.lookAhead.run();
     QCOMPARE(rig.notifier.titles(),
              QStringList({"I inform you that left 4 days, in date: Monday 14 December 2026\r",
@@ -72,6 +78,47 @@ void TestLookAhead::farthestDayComesFirst()
     QCOMPARE(rig.notifier.shown[0].height, 112);
     QCOMPARE(rig.notifier.shown[0].text,
              Indent + "From 08:00 To   :   -> Farther\r" + Indent + "From 09:00 To   :   -> Far\r");
+}
+
+// Two every-other-month tasks on the 2nd, one of the odd months (first
+// on 2 November) and one of the even months (first on 2 December): a look
+// from the end of a month finds the one of the next month's parity.
+void TestLookAhead::everyOtherMonthAcrossTheMonthEnd_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("December into January")
+        << QDate(2026, 12, 30)
+        << "I inform you that left 3 days, in date: Saturday 2 January 2027\r"
+        << "Odd months";
+    QTest::newRow("January into February")
+        << QDate(2027, 1, 29) << "I inform you that left 4 days, in date: Tuesday 2 February 2027\r"
+        << "Even months";
+}
+
+void TestLookAhead::everyOtherMonthAcrossTheMonthEnd()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, title);
+    QFETCH(QString, found);
+    ReminderRig rig;
+    rig.settings.writeFutureFlag(true);
+    rig.settings.load();
+    for (const auto& [first, description] :
+         {std::pair(QDate(2026, 11, 2), QStringLiteral("Odd months")),
+          std::pair(QDate(2026, 12, 2), QStringLiteral("Even months"))}) {
+        calendar::TaskDraft d = draftOn(first, description);
+        d.from = QStringLiteral("09:00");
+        d.remindInAdvance = true;
+        d.everyOther = true;
+        rig.archive.add(kind::Monthly, d, first);
+    }
+    rig.clock.set(QDateTime(today, QTime(8, 0)));
+    QVERIFY(rig.lookAhead.indicatorVisible());
+    rig.lookAhead.run();
+    QCOMPARE(rig.notifier.titles(), QStringList{title});
+    QCOMPARE(rig.notifier.shown.first().text, Indent + "From 09:00 To   :   -> " + found + "\r");
 }
 
 // Which single task is found with N days ahead.
@@ -139,8 +186,10 @@ void TestLookAhead::lockedAutomaticRunWaitsForUnlock()
     });
     rig.settings.writeFutureFlag(true);
     rig.settings.load();
-    rig.addTask(kind::OneShot, QDate(2026, 12, 11), QStringLiteral("09:00"), QStringLiteral("Near"), true);
-    rig.addTask(kind::OneShot, QDate(2026, 12, 13), QStringLiteral("09:00"), QStringLiteral("Far"), true);
+    rig.addTask(kind::OneShot, QDate(2026, 12, 11), QStringLiteral("09:00"), QStringLiteral("Near"),
+                true);
+    rig.addTask(kind::OneShot, QDate(2026, 12, 13), QStringLiteral("09:00"), QStringLiteral("Far"),
+                true);
     rig.state.programLocked = true;
     rig.startClock();
     QVERIFY(rig.alarm->startOfDayCheck());
@@ -182,7 +231,8 @@ void TestLookAhead::automaticRunsAtStartOfDayAndFirstShow()
     rig.setOptions([&](store::OptionValues& v) { v.minimized = startMinimized; });
     rig.settings.writeFutureFlag(feature);
     rig.settings.load();
-    rig.addTask(kind::OneShot, QDate(2026, 12, 11), QStringLiteral("09:00"), QStringLiteral("Near"), true);
+    rig.addTask(kind::OneShot, QDate(2026, 12, 11), QStringLiteral("09:00"), QStringLiteral("Near"),
+                true);
     rig.lookAhead.runAtStartOfDay();
     QCOMPARE(rig.notifier.shown.size(), atStartOfDay);
     rig.lookAhead.runAtFirstShow();
