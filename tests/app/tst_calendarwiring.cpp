@@ -76,6 +76,13 @@ private slots:
         QVERIFY(!w.formCreate({}));
         auto* grid = w.taskList(TMainForm::Shot)->findChild<QTableView*>();
         QVERIFY(grid->columnWidth(3) >= grid->fontMetrics().horizontalAdvance(longText));
+
+        // Shown, the list starts at its first column: the start of every
+        // description is in sight, not scrolled away to the right.
+        QTRY_VERIFY(w.isVisible());
+        w.pageControl()->setCurrentIndex(TMainForm::Shot);
+        QTRY_VERIFY(grid->isVisible());
+        QCOMPARE(grid->columnViewportPosition(3), grid->columnWidth(0) + 2 * 42);
     }
 };
 

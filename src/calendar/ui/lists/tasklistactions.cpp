@@ -48,7 +48,9 @@ void TaskListTab::selectRow(int row)
     if (row < 0 || row >= m_model->rowCount()) {
         m_grid->setCurrentIndex(QModelIndex());
     } else {
-        m_grid->setCurrentIndex(m_model->index(row, SectionModel::Description));
+        // The row's first cell: keeping it in sight scrolls a list of long
+        // descriptions to their start, never to their end.
+        m_grid->setCurrentIndex(m_model->index(row, SectionModel::Date));
         m_grid->scrollTo(m_grid->currentIndex());
     }
     updateForSelection();
