@@ -64,8 +64,7 @@ TSelectForm::TSelectForm(TaskDialogState& state, platform::Prompter& prompter, Q
     if (m_days)
         m_days->viewport()->installEventFilter(this);
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, &TSelectForm::showChosenDate);
-    connect(m_calendar, &QCalendarWidget::currentPageChanged, this,
-            [this] { m_pageJustTurned = true; });
+    connect(m_calendar, &QCalendarWidget::currentPageChanged, this, &TSelectForm::pageTurned);
     // A double click on a day and Enter in the calendar both choose.
     connect(m_calendar, &QCalendarWidget::activated, this, &TSelectForm::use);
 
@@ -139,6 +138,19 @@ void TSelectForm::setScalePercent(int percent)
 void TSelectForm::showChosenDate()
 {
     m_use->setText(chooserDateText(m_mode, m_calendar->selectedDate(), m_locale));
+}
+
+void TSelectForm::pageTurned(int year, int month)
+{
+    m_pageJustTurned = true;
+    // A month or year chosen in the header is a new date: the day goes along
+    // (to the month's last day when the month is shorter), so that "Usa" and
+    // Enter hand back what the header shows.
+    const QDate chosen = m_calendar->selectedDate();
+    if (chosen.year() == year && chosen.month() == month)
+        return;
+    const QDate first(year, month, 1);
+    m_calendar->setSelectedDate(first.addDays(std::min(chosen.day(), first.daysInMonth()) - 1));
 }
 
 void TSelectForm::use()

@@ -50,6 +50,7 @@ protected:
 
 private:
     void showChosenDate();
+    void pageTurned(int year, int month);
 
     TaskDialogState& m_state;
     platform::Prompter& m_prompter;

@@ -4,7 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace calendar;
@@ -134,6 +137,54 @@ private slots:
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
         QCOMPARE(form.result(), int(QDialog::Accepted));
         QCOMPARE(state.taskDialogDate(), QDate(2026, 3, 18));
+    }
+
+    // The header's year field and month menu turn the page; the chosen day
+    // follows into the new month, so "Usa" (and Enter) hand back what the
+    // user sees, not the day the chooser opened on.
+    void typedYearIsKeptByEnter()
+    {
+        TaskDialogState state;
+        platform::ScriptedPrompter prompter;
+        TSelectForm form(state, prompter, english);
+        form.setStartDate(QDate(2026, 2, 14));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mouseClick(form.calendar()->findChild<QToolButton*>("qt_calendar_yearbutton"),
+                          Qt::LeftButton);
+        auto* year = form.calendar()->findChild<QSpinBox*>("qt_calendar_yearedit");
+        QVERIFY(year->isVisible());
+        year->selectAll();
+        QTest::keyClicks(year, "2031");
+        QTest::keyClick(year, Qt::Key_Return);
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(state.taskDialogDate(), QDate(2031, 2, 14));
+    }
+
+    void monthTurnedFromTheHeaderMovesTheChosenDay_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QDate>("chosen");
+        QTest::newRow("same day") << QDate(2026, 2, 14) << 6 << QDate(2026, 6, 14);
+        QTest::newRow("day past the month's end") << QDate(2026, 1, 31) << 2 << QDate(2026, 2, 28);
+    }
+    void monthTurnedFromTheHeaderMovesTheChosenDay()
+    {
+        QFETCH(QDate, start);
+        QFETCH(int, month);
+        QFETCH(QDate, chosen);
+        TaskDialogState state;
+        platform::ScriptedPrompter prompter;
+        TSelectForm form(state, prompter, english);
+        form.setMode(ChooserMode::Date);
+        form.setStartDate(start);
+        form.show();
+        auto* menu = form.calendar()->findChild<QToolButton*>("qt_calendar_monthbutton")->menu();
+        menu->actions().at(month - 1)->trigger();
+        QCOMPARE(form.useButton()->text(), english.toString(chosen, "d MMMM yyyy"));
+        QTest::mouseClick(form.useButton(), Qt::LeftButton);
+        QCOMPARE(state.taskDialogDate(), chosen);
     }
 
     void hint()
