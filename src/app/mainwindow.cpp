@@ -639,7 +639,7 @@ void TMainForm::speedButtonEXITClick()
     // Closing the special panel stores a changed password; unsaved notes are
     // asked about by the notes section.
     m_options->closeSpecialPanel();
-    if (m_settings->query().isActive() && m_settings->timeCheck()) {
+    if (m_settings->isRead() && m_settings->timeCheck()) {
         m_exitQuestionOpen = true;
         m_trayTerminate->setEnabled(false);
         m_pages->setCurrentIndex(Setup);

@@ -207,7 +207,7 @@ void TMainForm::applyWindowSize()
 
 void TMainForm::timerRitornaTimer()
 {
-    if (m_state.restoreBlocked || !m_settings->query().isActive())
+    if (m_state.restoreBlocked || !m_settings->isRead())
         return;
     if (!m_settings->minimized())
         trayClick();
@@ -273,7 +273,7 @@ void TMainForm::firstShow()
 
 void TMainForm::formShow()
 {
-    if (!m_settings->query().isActive())
+    if (!m_settings->isRead())
         return;
     m_titleBar->messageButton()->setVisible(m_state.migrationNoticePending
                                             && m_settings->migrationInfo());

@@ -69,6 +69,10 @@ void Settings::open()
 {
     m_query.setSql({selectRow});
     m_query.open();
+    // A read that fails or finds no row leaves the row as last read: the
+    // options shown and written next stay the ones the user chose.
+    if (!m_query.isEmpty())
+        m_row = m_query.rows();
 }
 
 void Settings::load()
@@ -108,44 +112,42 @@ void Settings::loadEditor()
 
 // ---- Reading columns -------------------------------------------------------------------
 
-std::optional<Field> Settings::field(const QString& name) const
+int Settings::column(const QString& name) const
 {
-    if (!m_query.isActive() || m_query.isEmpty())
-        return std::nullopt;
-    return m_query.findField(name);
+    return m_row.rowCount() > 0 ? m_row.columnIndex(name) : -1;
 }
 
 QString Settings::text(const QString& name, const QString& fallback) const
 {
-    const auto f = field(name);
-    return f ? f->asString() : fallback;
+    const int c = column(name);
+    return c >= 0 ? m_row.text(0, c) : fallback;
 }
 
 QString Settings::nullableText(const QString& name) const
 {
-    const auto f = field(name);
-    if (!f || f->isNull())
+    const int c = column(name);
+    if (c < 0 || m_row.type(0, c) == ResultSet::CellType::Null)
         return QString();
-    const QString value = f->asString();
+    const QString value = m_row.text(0, c);
     return value.isNull() ? QStringLiteral("") : value;
 }
 
 qint64 Settings::integer(const QString& name, qint64 fallback) const
 {
-    const auto f = field(name);
-    return f ? f->asInteger() : fallback;
+    const int c = column(name);
+    return c >= 0 ? m_row.integer(0, c) : fallback;
 }
 
 bool Settings::yes(const QString& name, bool fallback) const
 {
-    const auto f = field(name);
-    return f ? f->asString() == u"Y" : fallback;
+    const int c = column(name);
+    return c >= 0 ? m_row.text(0, c) == u"Y" : fallback;
 }
 
 bool Settings::logical(const QString& name, bool fallback) const
 {
-    const auto f = field(name);
-    return f ? f->asBoolean() : fallback;
+    const int c = column(name);
+    return c >= 0 ? m_row.boolean(0, c) : fallback;
 }
 
 QString Settings::waveSound() const
@@ -204,7 +206,7 @@ void Settings::exec(const QStringList& lines, const std::function<void(Query&)>&
     q.execSql();
     // Keep the accessors on the row as it now is; the controls are applied
     // again only by load().
-    if (m_query.isActive())
+    if (isRead())
         open();
 }
 

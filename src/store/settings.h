@@ -56,7 +56,8 @@ struct AlarmBoxes
 // The single settings row of CRset63.
 //
 // Every option lives in that row and nowhere else: a change is written at
-// once, and load() reads the row back. Accessors read the row as last opened;
+// once, and load() reads the row back. Accessors read the row as last read
+// (a read that fails keeps it, so defaults never stand in for it);
 // a column the archive does not have yet (while the schema is being upgraded)
 // reads as its default. The password, the section colours and the window scale
 // are also kept in memory, because other parts change them before they reach
@@ -94,6 +95,8 @@ public:
     // errorText() and false is returned, after which the program ends.
     bool loadOrReport(platform::Prompter& prompter);
     static QString errorText(const SqlError& error);
+    // Whether a row has been read. A later read that fails keeps that row.
+    bool isRead() const { return m_row.rowCount() > 0; }
     // Opens the row again for the notes editor and emits editorLoaded().
     void loadEditor();
 
@@ -226,7 +229,7 @@ signals:
     void editorLoaded();
 
 private:
-    std::optional<Field> field(const QString& name) const;
+    int column(const QString& name) const; // -1 when no row was read or it lacks the column
     QString text(const QString& name, const QString& fallback) const;
     QString nullableText(const QString& name) const;
     qint64 integer(const QString& name, qint64 fallback) const;
@@ -240,6 +243,7 @@ private:
 
     Database& m_db;
     Query m_query;
+    ResultSet m_row; // the row as last read
     QString m_password;
     std::array<QString, SectionCount> m_colours;
     int m_scalePercent = 100;

@@ -374,6 +374,49 @@ private slots:
         QCOMPARE(stored("psw"), "new");
     }
 
+    // On a shared archive another program may hold the file while the row is
+    // read again. The options the user chose must survive that: the next
+    // click writes them back, not the defaults of an unread row.
+    void failedReadKeepsTheLastRow()
+    {
+        OptionValues chosen = m_settings->currentOptions();
+        chosen.minimized = true;
+        chosen.soundAlarm = false;
+        chosen.popup = true;
+        chosen.dataShot = QStringLiteral("dd/mm/yyyy");
+        chosen.dataShotIndex = 2;
+        chosen.startTab = QStringLiteral("1");
+        m_settings->saveOptions(chosen);
+        m_settings->writeFutureDays(30);
+        m_settings->load();
+
+        Database other;
+        other.open(m_db->path());
+        Query lock(other);
+        lock.setSql({"BEGIN EXCLUSIVE"});
+        lock.execSql();
+        m_db->setBusyTimeout(20);
+        QSignalSpy spy(m_settings.get(), &Settings::loaded);
+        QVERIFY_THROWS_EXCEPTION(SqlError, m_settings->load());
+        QCOMPARE(spy.count(), 0);
+        lock.setSql({"ROLLBACK"});
+        lock.execSql();
+
+        QVERIFY(m_settings->isRead());
+        QCOMPARE(m_settings->futureDays(), 30);
+        QCOMPARE(m_settings->startTab(), "1");
+        OptionValues click = m_settings->currentOptions();
+        click.breakLine = false;
+        m_settings->saveOptions(click);
+        QCOMPARE(stored("breakline"), "N");
+        QCOMPARE(stored("minimized"), "Y");
+        QCOMPARE(stored("soundon"), "V");
+        QCOMPARE(stored("DataShot"), "dd/mm/yyyy");
+        QCOMPARE(stored("DataShotIndex").toDouble(), 2.0);
+        QCOMPARE(stored("startab"), "1");
+        QCOMPARE(stored("futuro_days"), "30");
+    }
+
     void unreadableRowIsReported()
     {
         Query q(*m_db);
