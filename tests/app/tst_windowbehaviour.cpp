@@ -1,8 +1,11 @@
 #include "app/mainwindow.h"
+#include "calendar/dailymodel.h"
 #include "calendar/ui/today/todayview.h"
 #include "mainwindowrig.h"
+#include "store/settings.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QSignalSpy>
@@ -83,6 +86,46 @@ private slots:
         QWidget* command = page->findChild<QWidget*>(button);
         QVERIFY(command);
         QVERIFY(!command->isEnabled());
+    }
+
+    void hideHintsHidesEveryHintButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        for (const char* name :
+             {"SpeedButtonHelpShot", "SpeedButtonHelpYear", "SpeedButtonHelpMonth",
+              "SpeedButtonHelpWeek", "SpeedButton_Help", "SpeedButtonHint"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void hideHintsHidesEveryHintButton()
+    {
+        QFETCH(QString, button);
+        TMainForm& w = r->shown();
+        QWidget* hint = w.findChild<QWidget*>(button);
+        QVERIFY(hint);
+        QVERIFY(!hint->isHidden());
+        auto* hide = w.findChild<QCheckBox*>(QStringLiteral("CheckBoxHideTips"));
+        hide->click();
+        QVERIFY(hint->isHidden());
+        hide->click();
+        QVERIFY(!hint->isHidden());
+    }
+
+    // Another program added a task to the shared archive: reading the
+    // settings again shows it in the daily view.
+    void loadingTheSettingsReloadsTheDailyView()
+    {
+        TMainForm& w = r->shown();
+        QCOMPARE(w.today()->model().rowCount(), 0);
+        store::Query q(r->db);
+        q.setSql({QStringLiteral("INSERT INTO CRarc66 (id, flag, datefull, orario, sospeso, "
+                                 "flagscad, flagfatto, fatto) values (\"Dentist\", \"O\", :d, "
+                                 "\"10:00\", \"N\", \"N\", \"N\", :never)")});
+        q.setDate(QStringLiteral("d"), r->clock.today());
+        q.setDate(QStringLiteral("never"), r->clock.today().addDays(-150000));
+        q.execSql();
+        w.settings().load();
+        QCOMPARE(w.today()->model().rowCount(), 1);
     }
 };
 

@@ -139,8 +139,8 @@ QWidget* TaskListTab::buildCommands()
     m_clone = commandButton(bar, named("SpeedButtonClone", m_kind), "Clone ");
     m_print = commandButton(bar, named("SpeedButtonPrint", m_kind), "Print ");
     m_order = commandButton(bar, named("SpeedButtonOrder", m_kind), "Order");
-    auto* help = commandButton(bar, named("SpeedButtonHelp", m_kind), "Hint");
-    help->setText(QStringLiteral("?"));
+    m_help = commandButton(bar, named("SpeedButtonHelp", m_kind), "Hint");
+    m_help->setText(QStringLiteral("?"));
     for (QToolButton* b : {m_insert, m_modify, m_delete, m_clone, m_print, m_order})
         row->addWidget(b);
     row->addStretch(1);
@@ -149,7 +149,7 @@ QWidget* TaskListTab::buildCommands()
     m_counter->setObjectName(QLatin1String(namesOf(m_kind).counter));
     m_counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(m_counter);
-    row->addWidget(help);
+    row->addWidget(m_help);
 
     connect(m_insert, &QToolButton::clicked, this, [this] {
         if (!m_readOnly)
@@ -162,7 +162,7 @@ QWidget* TaskListTab::buildCommands()
     connect(m_print, &QToolButton::clicked, this, [this] {
         m_printMenu->popup(m_print->mapToGlobal(QPoint(0, m_print->height())));
     });
-    connect(help, &QToolButton::clicked, this, [this] {
+    connect(m_help, &QToolButton::clicked, this, [this] {
         m_services.prompter.tell(sectionHelpMessage(m_kind), platform::Prompter::Kind::Information);
     });
     return bar;
@@ -313,6 +313,7 @@ void TaskListTab::applySettings()
     m_model->setPatterns({m_settings.dataShot(), m_settings.dataYear(), taskLocale()});
     // The date panel shows the selected row's date in the same format.
     updateForSelection();
+    m_help->setVisible(!m_settings.hideTips());
     applyColours();
 }
 

@@ -170,6 +170,7 @@ private:
     QToolButton* m_clone = nullptr;
     QToolButton* m_print = nullptr;
     QToolButton* m_order = nullptr;
+    QToolButton* m_help = nullptr;
     QToolButton* m_clear = nullptr;
     QToolButton* m_attach = nullptr;
     QMenu* m_printMenu = nullptr;

@@ -74,6 +74,7 @@ void TodayView::refreshDailyView()
 {
     const int remembered = selectedRow();
     m_model->refresh(m_shown, showSuspended());
+    m_dayShown = true;
     const int rows = m_model->rowCount();
     m_count->setText(dailyCountCaption(rows));
 

@@ -120,8 +120,8 @@ QWidget* TodayView::buildCommands()
     m_attach = commandButton(bar, "SpeedButtonAllegatoToday", "Attach");
     m_print = commandButton(bar, "SpeedButtonPrintToday", "Print ");
     m_export = commandButton(bar, "SpeedButtonEportToday", "Export");
-    auto* help = commandButton(bar, "SpeedButton_Help", "Hint");
-    help->setText(QStringLiteral("?"));
+    m_help = commandButton(bar, "SpeedButton_Help", "Hint");
+    m_help->setText(QStringLiteral("?"));
     auto* side = commandButton(bar, "SpeedButtonClendarioLato", "Show Calendar & Information ");
     // An icon rather than a word: beside the side calendar the bar is narrow.
     side->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -132,7 +132,7 @@ QWidget* TodayView::buildCommands()
         row->addWidget(b);
     row->addStretch(1);
     row->addWidget(side);
-    row->addWidget(help);
+    row->addWidget(m_help);
 
     connect(m_insert, &QToolButton::clicked, this, [this] {
         if (!m_readOnly)
@@ -146,7 +146,7 @@ QWidget* TodayView::buildCommands()
             [this] { openAttachmentMenu(m_attach->mapToGlobal(QPoint(0, m_attach->height()))); });
     connect(m_print, &QToolButton::clicked, this, &TodayView::printRequested);
     connect(m_export, &QToolButton::clicked, this, &TodayView::exportRequested);
-    connect(help, &QToolButton::clicked, this, [this] {
+    connect(m_help, &QToolButton::clicked, this, [this] {
         m_services.prompter.tell(
             QStringLiteral("The Tasks calendar organizes all the tasks you entered into the One "
                            "Shot, Weekly, Monthly, and Yearly tabs."),
@@ -239,7 +239,13 @@ void TodayView::applySettings()
     for (int i = 0; i < store::Settings::VisibleTabCount; ++i)
         allTabs = allTabs && m_settings.tabVisible(Section(i));
     m_origin->setVisible(allTabs);
-    applyColours();
+    m_help->setVisible(!m_settings.hideTips());
+    // Options read again may have come with another program's changes to a
+    // shared archive; the day is read again with them once there is one.
+    if (m_dayShown)
+        refreshDailyView();
+    else
+        applyColours();
 }
 
 void TodayView::applyColours()

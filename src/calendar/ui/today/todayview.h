@@ -149,6 +149,7 @@ private:
     QDate m_shown;
     bool m_readOnly = false;
     bool m_sectionListReloaded = false;
+    bool m_dayShown = false;
 
     QWidget* m_leftPanel = nullptr;
     QTableView* m_grid = nullptr;
@@ -165,6 +166,7 @@ private:
     QToolButton* m_attach = nullptr;
     QToolButton* m_print = nullptr;
     QToolButton* m_export = nullptr;
+    QToolButton* m_help = nullptr;
     QMenu* m_insertMenu = nullptr;
     QMenu* m_attachMenu = nullptr;
     QAction* m_attachItem = nullptr;
