@@ -335,6 +335,9 @@ private slots:
         TMainForm& w = makeWindow();
         QVERIFY(!w.formCreate({}));
         QTRY_VERIFY(w.isVisible());
+        // The key is the window's only while it is the active one.
+        w.activateWindow();
+        QTRY_VERIFY(w.isActiveWindow());
         QSignalSpy quit(&w, &TMainForm::quitRequested);
         for (bool a : answers)
             m_prompter.answers.enqueue(a);
