@@ -6,6 +6,7 @@
 #include "reminders/alarmclock.h"
 #include "reminders/alarmsound.h"
 #include "reminders/lookahead.h"
+#include "reminders/ui/lookaheadindicator.h"
 #include "reminders/ui/messagepanel.h"
 #include "reminders/ui/msnpopup.h"
 #include "reminders/ui/popupnotifier.h"
@@ -44,6 +45,7 @@ ReminderParts::ReminderParts(store::Database& database, store::Settings& setting
     m_clockLabel = new QLabel(window);
     m_clockLabel->setObjectName(QStringLiteral("panel_credit"));
     m_clockLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_indicator = new reminders::ui::LookAheadIndicator(*m_lookAhead, window);
 }
 
 ReminderParts::~ReminderParts() = default;

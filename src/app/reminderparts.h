@@ -25,6 +25,7 @@ class AlarmSound;
 class LookAhead;
 class SoundOptions;
 namespace ui {
+class LookAheadIndicator;
 class MessagePanel;
 class PopupNotifier;
 class TMSNPopUp;
@@ -51,6 +52,8 @@ public:
     // The message panel and the clock line of the window's bottom strip.
     reminders::ui::MessagePanel* messagePanel() const { return m_messagePanel; }
     QLabel* clockLabel() const { return m_clockLabel; }
+    // The daily view's sign of important tasks ahead.
+    reminders::ui::LookAheadIndicator* lookAheadIndicator() const { return m_indicator; }
 
 private:
     std::unique_ptr<platform::SoundPlayer> m_ownSound;
@@ -63,6 +66,7 @@ private:
     std::unique_ptr<reminders::AlarmClock> m_clock;
     reminders::ui::MessagePanel* m_messagePanel = nullptr;
     QLabel* m_clockLabel = nullptr;
+    reminders::ui::LookAheadIndicator* m_indicator = nullptr;
 };
 
 } // namespace app

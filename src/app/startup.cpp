@@ -13,6 +13,7 @@
 #include "reminders/alarmclock.h"
 #include "reminders/alarmsound.h"
 #include "reminders/lookahead.h"
+#include "reminders/ui/lookaheadindicator.h"
 #include "reminders/ui/messagepanel.h"
 #include "reminders/ui/msnpopup.h"
 #include "reminders/ui/soundlabel.h"
@@ -347,9 +348,17 @@ void TMainForm::createReminders(const QStringList& arguments)
 
     reminders::LookAhead& lookAhead = m_reminders->lookAhead();
     lookAhead.optionsTabActive = [this] { return m_pages->currentIndex() == Setup; };
-    if (auto* special = m_options->specialPanel())
+    auto* indicator = m_reminders->lookAheadIndicator();
+    m_today->addToNavigation(indicator);
+    connect(m_today, &calendar::ui::TodayView::dailyViewRefreshed, indicator,
+            &reminders::ui::LookAheadIndicator::refresh);
+    if (auto* special = m_options->specialPanel()) {
         connect(special, &ui::SpecialPanel::importantTasksCheckRequested, this,
                 [&lookAhead] { lookAhead.run(); });
+        connect(special, &ui::SpecialPanel::importantTasksOptionChanged, indicator,
+                &reminders::ui::LookAheadIndicator::refresh);
+    }
+    indicator->refresh();
 
     reminders::SoundOptions& sound = m_reminders->soundOptions();
     const auto showSound = [this, &sound] {

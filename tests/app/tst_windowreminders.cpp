@@ -1,12 +1,16 @@
 #include "app/mainwindow.h"
 #include "app/reminderparts.h"
+#include "calendar/ui/today/todayview.h"
 #include "mainwindowrig.h"
 #include "reminders/alarmclock.h"
+#include "reminders/ui/lookaheadindicator.h"
 #include "reminders/ui/msnpopup.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -122,6 +126,43 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), &dialog);
         tick();
         QCOMPARE(line->text(), time);
+    }
+
+    // The Today tab's sign of important tasks ahead follows the tasks, the
+    // option and its day count, and a click lists them.
+    void lookAheadIndicatorOnTheTodayTab()
+    {
+        TMainForm& w = r->shown();
+        auto* indicator =
+            w.today()->findChild<QToolButton*>(QStringLiteral("SpeedButtonAnticipoHome"));
+        QVERIFY(indicator);
+        auto* option = w.findChild<QCheckBox*>(QStringLiteral("CheckBoxFuturo"));
+        option->click();
+        QVERIFY(indicator->isHidden()); // nothing ahead yet
+
+        store::Query q(r->db);
+        q.setSql({QStringLiteral("INSERT INTO CRarc66 (id, flag, datefull, orario, sospeso, "
+                                 "flagscad, flagfatto, fatto, anticipa) values (\"Exam\", \"O\", "
+                                 ":d, \"10:00\", \"N\", \"N\", \"N\", :never, \"Y\")")});
+        q.setDate(QStringLiteral("d"), r->clock.today().addDays(2));
+        q.setDate(QStringLiteral("never"), r->clock.today().addDays(-150000));
+        q.execSql();
+        w.today()->refreshDailyView();
+        QVERIFY(!indicator->isHidden());
+
+        QTest::mouseMove(indicator);
+        QTRY_COMPARE(indicator->toolTip(),
+                     QStringLiteral("Check for important tasks in the next 5 days"));
+        w.findChild<QSpinBox*>(QStringLiteral("SpinEditFuturo"))->setValue(2);
+        QTest::mouseMove(indicator, QPoint(2, 2));
+        QTRY_COMPARE(indicator->toolTip(),
+                     QStringLiteral("Check for important tasks in the next 2 days"));
+
+        indicator->click();
+        QCOMPARE(w.reminders()->popup().openCount(), 1);
+
+        option->click();
+        QVERIFY(indicator->isHidden());
     }
 };
 

@@ -207,6 +207,12 @@ QWidget* TodayView::buildNavigation()
     return bar;
 }
 
+void TodayView::addToNavigation(QWidget* widget)
+{
+    auto* row = static_cast<QBoxLayout*>(m_picker->parentWidget()->layout());
+    row->insertWidget(row->indexOf(m_picker) + 1, widget);
+}
+
 void TodayView::buildMenus()
 {
     m_insertMenu = new QMenu(this);

@@ -75,6 +75,8 @@ public:
 
     // Where the side calendar goes; hidden until shown.
     QWidget* leftPanel() const { return m_leftPanel; }
+    // Places another section's widget in the day's navigation, after the date.
+    void addToNavigation(QWidget* widget);
     void setLeftPanelShown(bool shown);
 
     // For a section list's "Attach": shows the task's day (suspended tasks
