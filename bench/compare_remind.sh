@@ -9,9 +9,9 @@
 # times, as whole processes over RUNS runs (median):
 #   day:   remind FILE DATE          against  corvandine --agenda DATE
 #   month: remind -s FILE DATE       against  corvandine --agenda DATE --days 31
-# CORVANDINE names the program to time; by default the benchmark entry
-# bench_agendaentry, which runs the command line as the program's entry does
-# and loads the same window libraries. Remind is installed when missing: it
+# CORVANDINE names the program to time; by default the program itself,
+# whose command line loads Qt's core and SQLite only (the window library is
+# never loaded for the agenda). Remind is installed when missing: it
 # is a benchmark tool, not a dependency of the program or its tests.
 set -eu
 
@@ -19,7 +19,7 @@ BUILD_DIR=${1:-build}
 RUNS=${2:-15}
 DAY=2026-06-17
 MONTH=2026-06-01
-CORVANDINE=${CORVANDINE:-$BUILD_DIR/bench/bench_agendaentry}
+CORVANDINE=${CORVANDINE:-$BUILD_DIR/src/corvandine}
 WRITER=$BUILD_DIR/bench/bench_archivewriter
 
 if ! command -v remind >/dev/null 2>&1; then

@@ -1,20 +1,17 @@
 #include "agenda.h"
 
 #include "archivepaths.h"
-#include "shared/textutils.h"
-
 #include "calendar/dayselection.h"
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
+#include "shared/textutils.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/sqlerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QRegularExpression>
 #include <QTextStream>
-
 #include <cstdio>
 
 namespace app {
@@ -27,6 +24,7 @@ const QString HelpOption = QStringLiteral("--help");
 const QString VersionOption = QStringLiteral("--version");
 
 constexpr int MaxDays = 36600; // a century is more than anyone asks for
+const QString AgendaColumns = QStringLiteral("SELECT orario, orario2, flag, id FROM CRarc66 ");
 
 struct CommandLine
 {
@@ -105,9 +103,14 @@ QString usage()
 
 std::optional<QDate> parseDate(const QString& text)
 {
-    static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    if (!iso.match(text).hasMatch())
+    // yyyy-mm-dd exactly: digits where digits belong, dashes between.
+    if (text.size() != 10)
         return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool dash = i == 4 || i == 7;
+        if (dash ? text.at(i) != u'-' : !(text.at(i) >= u'0' && text.at(i) <= u'9'))
+            return std::nullopt;
+    }
     const QDate date = QDate::fromString(text, Qt::ISODate);
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
@@ -170,11 +173,17 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
         query.execSql();
         calendar::tuneForDaySelections(query);
         if (!database.tableExists(QStringLiteral("CRarc66")))
-            return fail(err, QStringLiteral("%1 holds no tasks table")
-                                 .arg(QDir::toNativeSeparators(path)));
+            return fail(
+                err, QStringLiteral("%1 holds no tasks table").arg(QDir::toNativeSeparators(path)));
         for (int i = 0; i < days; ++i) {
             const QDate day = first.addDays(i);
-            calendar::buildDaySelection(query, calendar::DaySelection::DailyView, day, locale);
+            // The daily view's own selection, reading only the columns printed.
+            QStringList lines =
+                calendar::daySelectionLines(calendar::DaySelection::DailyView, day, locale);
+            lines.first() = AgendaColumns;
+            query.setSql(lines);
+            query.setDate(QStringLiteral("datefull"), day);
+            query.open();
             const store::ResultSet& rows = query.rows();
             const int from = rows.columnIndex(QStringLiteral("orario"));
             const int to = rows.columnIndex(QStringLiteral("orario2"));
@@ -198,8 +207,8 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
 
 } // namespace
 
-std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out,
-                                  QTextStream& err, const CommandLineEnvironment& env)
+std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                                  const CommandLineEnvironment& env)
 {
     const CommandLine line = parse(arguments);
     if (!line.handled())
@@ -224,11 +233,12 @@ std::optional<int> runCommandLine(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    // Decide before any application object exists, so that the window's
+    // Decided before any application object exists, so that the window's
     // application can still be created when the command line is not ours.
     if (!parse(arguments).handled())
         return std::nullopt;
-    QCoreApplication core(argc, argv);
+    // No application object at all: building one costs more than answering
+    // a day's agenda. The name still places the per-user archive folder.
     QCoreApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 class QTextStream;
@@ -45,12 +44,11 @@ inline constexpr int ExitUsage = 2; // bad option or date, archive missing or un
 // Handles the arguments (without the program name) when they ask for
 // something other than the window, writing to `out` and `err`; returns the
 // exit code then, or nullopt when the window is to start.
-std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out,
-                                  QTextStream& err, const CommandLineEnvironment& env = {});
+std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                                  const CommandLineEnvironment& env = {});
 
-// The same for main(), before any application object exists: only when the
-// command line is ours does it set up Qt's core (no window system) and the
-// standard streams.
+// The same for main(), before any application object exists; it creates
+// none (the answer needs no event loop), only the standard streams.
 std::optional<int> runCommandLine(int argc, char* argv[]);
 
 // The folder given with "--archive", if any.

@@ -1,6 +1,7 @@
 #include "archivepaths.h"
 
-#include <QCoreApplication>
+#include "platform/executable.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +12,7 @@ namespace app {
 
 QString programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return platform::executableFolder();
 }
 
 QString defaultArchiveFolderFor(const QString& programFolder)
@@ -72,8 +73,8 @@ QString pendingRestorePath(const QString& archiveFolder)
 
 QString datedCopyName(const QDateTime& when)
 {
-    return QStringLiteral("coarc-") + when.toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss"))
-           + QStringLiteral(".abs");
+    return QStringLiteral("coarc-") + when.toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss")) +
+           QStringLiteral(".abs");
 }
 
 } // namespace app

@@ -1,87 +1,12 @@
+// The program's entry. What the command line answers on the terminal (the
+// agenda, --help, --version) runs here on Qt's core alone; everything else is
+// the window, whose widget, print and sound libraries are loaded only now.
 #include "app/agenda.h"
-#include "app/application.h"
-#include "shared/appstate.h"
-#include "app/mainwindow.h"
-#include "platform/clock.h"
-#include "platform/qt/localinstance.h"
-#include "platform/qt/qtdesktop.h"
-#include "platform/qt/qtprompter.h"
-#include "platform/handover.h"
-#include "store/database.h"
-
-#include <QDir>
-#include <QLoggingCategory>
-
-#include <QApplication>
-
-Q_LOGGING_CATEGORY(lcInstance, "corvandine.instance", QtWarningMsg)
-
-namespace {
-
-// The arguments a second start hands over: our own "--archive DIR" only
-// chose which running program to talk to.
-QStringList handedOverArguments(QStringList arguments)
-{
-    const qsizetype at = arguments.indexOf(QStringLiteral("--archive"));
-    if (at >= 0)
-        arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
-    return arguments;
-}
-
-} // namespace
+#include "platform/windowlibrary.h"
 
 int main(int argc, char* argv[])
 {
-    // The agenda, --help and --version answer on the terminal, with no window.
     if (const auto code = app::runCommandLine(argc, argv))
         return *code;
-
-    app::Application app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
-    QApplication::setApplicationVersion(QStringLiteral(CORVANDINE_VERSION));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    const QStringList arguments = QApplication::arguments().mid(1);
-    const QString archive = app::archiveOverride(arguments).value_or(QString());
-
-    // One running program: a second start hands its arguments over and ends.
-    const QString channel = platform::instanceName(archive);
-    if (platform::handOverToRunningInstance(channel, handedOverArguments(arguments))
-        == platform::HandOver::Done)
-        return 0;
-
-    platform::QtPrompter prompter;
-    platform::SystemClock clock;
-    platform::QtDesktop desktop;
-    shared::AppState state;
-    if (!archive.isEmpty())
-        state.archiveFolder = QDir(archive).absolutePath();
-    store::Database database;
-
-    app::TMainForm window(state, shared::Services{prompter, clock, desktop}, database);
-    prompter.setParent(&window);
-    app.setPrompter(&prompter);
-    QObject::connect(&window, &app::TMainForm::quitRequested, &app, &QCoreApplication::exit);
-
-    platform::InstanceServer server(channel);
-    QObject::connect(&server, &platform::InstanceServer::showRequested, &window,
-                     &app::TMainForm::showRequest);
-    QObject::connect(&server, &platform::InstanceServer::argumentsReceived, &window,
-                     [](const QStringList& received) {
-                         // Arguments of a second start are accepted and, like
-                         // those of the first, not acted on.
-                         qCInfo(lcInstance, "handed over: %s",
-                                qPrintable(received.join(QLatin1String(" | "))));
-                     });
-    QObject::connect(&server, &platform::InstanceServer::showRequested, &window,
-                     [] { qCInfo(lcInstance, "show requested"); });
-    platform::Prompter& ask = prompter;
-    QObject::connect(&server, &platform::InstanceServer::invalidRecord, &window, [&ask] {
-        ask.tell(platform::handover::invalidRecordMessage(), platform::Prompter::Kind::Warning);
-    });
-    server.listen();
-
-    if (const auto code = window.formCreate(arguments))
-        return *code;
-    return QApplication::exec();
+    return platform::runWindowLibrary(argc, argv);
 }

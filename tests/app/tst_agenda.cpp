@@ -1,5 +1,4 @@
 #include "../calendar/archivefixture.h"
-
 #include "app/agenda.h"
 #include "platform/testing/manualclock.h"
 
@@ -122,16 +121,27 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         const QString folder = "<archive>";
-        QTest::newRow("impossible date") << QStringList{"--agenda", "2026-02-30", "--archive", folder} << "bad date";
-        QTest::newRow("not ISO") << QStringList{"--agenda", "16/03/2026", "--archive", folder} << "bad date";
-        QTest::newRow("zero days") << QStringList{"--agenda", "--days", "0", "--archive", folder} << "bad number of days";
-        QTest::newRow("days not a number") << QStringList{"--agenda", "--days", "x", "--archive", folder} << "bad number of days";
-        QTest::newRow("days without value") << QStringList{"--agenda", "--days"} << "--days needs a value";
-        QTest::newRow("days without agenda") << QStringList{"--days", "3"} << "--days goes with --agenda";
-        QTest::newRow("archive without value") << QStringList{"--agenda", "--archive"} << "--archive needs a value";
-        QTest::newRow("stray argument") << QStringList{"--agenda", "2026-03-16", "tomorrow", "--archive", folder} << "unexpected argument";
-        QTest::newRow("no archive there") << QStringList{"--agenda", "--archive", "<empty>"} << "no archive at";
-        QTest::newRow("not an archive") << QStringList{"--agenda", "--archive", "<garbage>"} << "cannot read";
+        QTest::newRow("impossible date")
+            << QStringList{"--agenda", "2026-02-30", "--archive", folder} << "bad date";
+        QTest::newRow("not ISO") << QStringList{"--agenda", "16/03/2026", "--archive", folder}
+                                 << "bad date";
+        QTest::newRow("zero days")
+            << QStringList{"--agenda", "--days", "0", "--archive", folder} << "bad number of days";
+        QTest::newRow("days not a number")
+            << QStringList{"--agenda", "--days", "x", "--archive", folder} << "bad number of days";
+        QTest::newRow("days without value")
+            << QStringList{"--agenda", "--days"} << "--days needs a value";
+        QTest::newRow("days without agenda")
+            << QStringList{"--days", "3"} << "--days goes with --agenda";
+        QTest::newRow("archive without value")
+            << QStringList{"--agenda", "--archive"} << "--archive needs a value";
+        QTest::newRow("stray argument")
+            << QStringList{"--agenda", "2026-03-16", "tomorrow", "--archive", folder}
+            << "unexpected argument";
+        QTest::newRow("no archive there")
+            << QStringList{"--agenda", "--archive", "<empty>"} << "no archive at";
+        QTest::newRow("not an archive")
+            << QStringList{"--agenda", "--archive", "<garbage>"} << "cannot read";
     }
     void errors()
     {
@@ -184,7 +194,8 @@ private slots:
         QTest::addColumn<QString>("archive");
         QTest::newRow("nothing") << QStringList{} << "";
         QTest::newRow("control") << QStringList{"control"} << "";
-        QTest::newRow("archive for the window") << QStringList{"--archive", "/tmp/second"} << "/tmp/second";
+        QTest::newRow("archive for the window")
+            << QStringList{"--archive", "/tmp/second"} << "/tmp/second";
     }
     void windowStartsOtherwise()
     {
@@ -216,6 +227,38 @@ private slots:
         p.start(AGENDA_RUNNER, {"--archive", archive()});
         QVERIFY(p.waitForFinished());
         QCOMPARE(p.exitCode(), 99);
+    }
+
+    // The program itself answers its command line without loading the
+    // window's libraries; the dynamic loader's own report names every
+    // library it loads.
+    void programLoadsNoWindowLibrary_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::newRow("version") << QStringList{"--version"} << 0;
+        QTest::newRow("help") << QStringList{"--help"} << 0;
+        QTest::newRow("agenda") << QStringList{"--agenda", "2026-03-16", "--archive", "<archive>"}
+                                << 0;
+        QTest::newRow("bad date") << QStringList{"--agenda", "tomorrow"} << 2;
+    }
+    void programLoadsNoWindowLibrary()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        arguments.replaceInStrings("<archive>", archive());
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LD_DEBUG", "libs");
+        p.setProcessEnvironment(env);
+        p.start(CORVANDINE_EXE, arguments);
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), code);
+        const QByteArray loaded = p.readAllStandardError();
+        QVERIFY2(loaded.contains("libQt6Core"), "the loader reported nothing");
+        for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport",
+                                    "libQt6Multimedia", "libQt6Network", "corvandine_window"})
+            QVERIFY2(!loaded.contains(library), library);
     }
 };
 

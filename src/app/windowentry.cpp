@@ -1,0 +1,90 @@
+// The window's part of the program, built as a library of its own: the
+// program's entry loads it only when the command line asks for no terminal
+// answer, so the agenda, --help and --version never load widgets, printing or
+// sound.
+#include "app/agenda.h"
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "platform/clock.h"
+#include "platform/handover.h"
+#include "platform/qt/localinstance.h"
+#include "platform/qt/qtdesktop.h"
+#include "platform/qt/qtprompter.h"
+#include "platform/windowlibrary.h"
+#include "shared/appstate.h"
+#include "store/database.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLoggingCategory>
+#include <string_view>
+
+Q_LOGGING_CATEGORY(lcInstance, "corvandine.instance", QtWarningMsg)
+
+namespace {
+
+// The arguments a second start hands over: our own "--archive DIR" only
+// chose which running program to talk to.
+QStringList handedOverArguments(QStringList arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--archive"));
+    if (at >= 0)
+        arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
+    return arguments;
+}
+
+} // namespace
+
+static_assert(std::string_view(platform::WindowEntryName) == "corvandine_window_main");
+
+extern "C" Q_DECL_EXPORT int corvandine_window_main(int argc, char* argv[])
+{
+    app::Application app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
+    QApplication::setApplicationVersion(QStringLiteral(CORVANDINE_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QStringList arguments = QApplication::arguments().mid(1);
+    const QString archive = app::archiveOverride(arguments).value_or(QString());
+
+    // One running program: a second start hands its arguments over and ends.
+    const QString channel = platform::instanceName(archive);
+    if (platform::handOverToRunningInstance(channel, handedOverArguments(arguments)) ==
+        platform::HandOver::Done)
+        return 0;
+
+    platform::QtPrompter prompter;
+    platform::SystemClock clock;
+    platform::QtDesktop desktop;
+    shared::AppState state;
+    if (!archive.isEmpty())
+        state.archiveFolder = QDir(archive).absolutePath();
+    store::Database database;
+
+    app::TMainForm window(state, shared::Services{prompter, clock, desktop}, database);
+    prompter.setParent(&window);
+    app.setPrompter(&prompter);
+    QObject::connect(&window, &app::TMainForm::quitRequested, &app, &QCoreApplication::exit);
+
+    platform::InstanceServer server(channel);
+    QObject::connect(&server, &platform::InstanceServer::showRequested, &window,
+                     &app::TMainForm::showRequest);
+    QObject::connect(&server, &platform::InstanceServer::argumentsReceived, &window,
+                     [](const QStringList& received) {
+                         // Arguments of a second start are accepted and, like
+                         // those of the first, not acted on.
+                         qCInfo(lcInstance, "handed over: %s",
+                                qPrintable(received.join(QLatin1String(" | "))));
+                     });
+    QObject::connect(&server, &platform::InstanceServer::showRequested, &window,
+                     [] { qCInfo(lcInstance, "show requested"); });
+    platform::Prompter& ask = prompter;
+    QObject::connect(&server, &platform::InstanceServer::invalidRecord, &window, [&ask] {
+        ask.tell(platform::handover::invalidRecordMessage(), platform::Prompter::Kind::Warning);
+    });
+    server.listen();
+
+    if (const auto code = window.formCreate(arguments))
+        return *code;
+    return QApplication::exec();
+}
