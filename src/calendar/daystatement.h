@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/tasktexts.h"
+#include "store/sqltext.h"
 
 #include <QLatin1String>
 #include <QString>
@@ -31,7 +32,7 @@ inline const QLatin1String EndYearly(
 inline QString line(QLatin1String head, const QString& value, QLatin1String middle,
                     const QString& marker, QLatin1String end)
 {
-    return head + doubledQuotes(value) + middle + doubledQuotes(marker) + end;
+    return head + store::doubledQuotes(value) + middle + store::doubledQuotes(marker) + end;
 }
 
 } // namespace calendar::daystatement

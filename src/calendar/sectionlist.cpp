@@ -6,6 +6,7 @@
 #include "shared/textutils.h"
 #include "store/query.h"
 #include "store/settings.h"
+#include "store/sqltext.h"
 
 namespace calendar {
 namespace {
@@ -15,7 +16,7 @@ QString searchCondition(const SectionFilter& filter)
     const QString column = filter.field == SearchField::Note ? QStringLiteral("note")
                                                              : QStringLiteral("id");
     return QStringLiteral("(UPPER(") + column + QStringLiteral(") LIKE UPPER(\"%")
-           + doubledQuotes(filter.text) + QStringLiteral("%\"))");
+           + store::doubledQuotes(filter.text) + QStringLiteral("%\"))");
 }
 
 QString direction(const SectionFilter& filter)
@@ -54,7 +55,7 @@ QStringList sectionListSql(const SectionFilter& filter)
     case u'W':
         return {QStringLiteral("SELECT * FROM CRarc66 WHERE flag =\"W\" AND UPPER(dayofweek) "
                                "LIKE UPPER(\"%")
-                + doubledQuotes(filter.weekday) + QStringLiteral("%\") AND ")
+                + store::doubledQuotes(filter.weekday) + QStringLiteral("%\") AND ")
                 + searchCondition(filter) + QStringLiteral(" ORDER BY dayindex ")
                 + direction(filter) + QStringLiteral(",dayofweek,orario,orario2,id")};
     default:

@@ -68,13 +68,3 @@ QString reloadedTimeText(const QLocale& locale, const QString& stored)
 }
 
 } // namespace calendar
-
-namespace calendar {
-QString doubledQuotes(const QString& value)
-{
-    if (!value.contains(u'"'))
-        return value;
-    QString out = value;
-    return out.replace(u'"', QStringLiteral("\"\""));
-}
-} // namespace calendar

@@ -37,9 +37,3 @@ QString emptyTimeText(const QLocale& locale);
 QString reloadedTimeText(const QLocale& locale, const QString& stored);
 
 } // namespace calendar
-
-namespace calendar {
-// A value placed between double quotes in a statement: every double quote in
-// it is doubled, so the value can never end the literal early.
-QString doubledQuotes(const QString& value);
-} // namespace calendar

@@ -7,6 +7,7 @@
 #include "calendar/tasktexts.h"
 #include "platform/clock.h"
 #include "store/settings.h"
+#include "store/sqltext.h"
 
 #include <algorithm>
 
@@ -38,7 +39,7 @@ const QLatin1String Order(R"(ORDER BY orario,orario2,id)");
 QString line(QLatin1String head, const QString& value, QLatin1String middle,
              const QString& marker, QLatin1String end)
 {
-    return head + calendar::doubledQuotes(value) + middle + calendar::doubledQuotes(marker) + end;
+    return head + store::doubledQuotes(value) + middle + store::doubledQuotes(marker) + end;
 }
 
 } // namespace

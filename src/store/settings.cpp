@@ -3,23 +3,13 @@
 #include "platform/prompter.h"
 #include "store/database.h"
 #include "store/sqlerror.h"
+#include "store/sqltext.h"
 
 namespace store {
 
 namespace {
 
 const QString selectRow = QStringLiteral("SELECT * FROM CRset63");
-
-// Option values stand between double quotes in the statement text. A quote
-// inside a value is doubled, which the engine reads back as one quote, so a
-// password or a path holding one is stored unchanged instead of ending the
-// literal early.
-QString quoted(const QString& value)
-{
-    QString out = value;
-    out.replace(u'"', QStringLiteral("\"\""));
-    return out;
-}
 
 const std::array<QString, Settings::SectionCount>& colourColumns()
 {
@@ -219,18 +209,18 @@ void Settings::saveOptions(const OptionValues& v)
         QStringLiteral("    minimized = \"") + yn(v.minimized) + QStringLiteral("\","),
         QStringLiteral("    soundon   = \"") + soundCode({v.soundAlarm, v.popup}) +
             QStringLiteral("\","),
-        QStringLiteral("    wavesound = \"") + quoted(v.waveSound) + QStringLiteral("\","),
+        QStringLiteral("    wavesound = \"") + doubledQuotes(v.waveSound) + QStringLiteral("\","),
         QStringLiteral("    breakline = \"") + yn(v.breakLine) + QStringLiteral("\","),
         QStringLiteral("    formatbar = \"") + yn(v.formatBar) + QStringLiteral("\","),
         QStringLiteral("    timecheck = \"") + yn(v.timeCheck) + QStringLiteral("\","),
-        QStringLiteral("    DataShot  = \"") + quoted(v.dataShot) + QStringLiteral("\","),
-        QStringLiteral("    DataYear  = \"") + quoted(v.dataYear) + QStringLiteral("\","),
+        QStringLiteral("    DataShot  = \"") + doubledQuotes(v.dataShot) + QStringLiteral("\","),
+        QStringLiteral("    DataYear  = \"") + doubledQuotes(v.dataYear) + QStringLiteral("\","),
         QStringLiteral("    DataShotIndex  = :DataShotIndex,"),
         QStringLiteral("    DataYearIndex  = :DataYearIndex,"),
-        QStringLiteral("    psw       = \"") + quoted(v.password) + QStringLiteral("\","),
+        QStringLiteral("    psw       = \"") + doubledQuotes(v.password) + QStringLiteral("\","),
         QStringLiteral("    blocco    = \"") + yn(v.lockOnStartup) + QStringLiteral("\","),
         QStringLiteral("    showcale    = \"") + yn(v.showCalendar) + QStringLiteral("\","),
-        QStringLiteral("    startab     = \"") + quoted(v.startTab) + QStringLiteral("\""),
+        QStringLiteral("    startab     = \"") + doubledQuotes(v.startTab) + QStringLiteral("\""),
     };
     exec(lines, [&v](Query& q) {
         q.setFloat(QStringLiteral("DataShotIndex"), v.dataShotIndex);
@@ -243,15 +233,23 @@ void Settings::saveSectionColours(const std::array<QString, SectionCount>& colou
     m_colours = colours;
     const QStringList lines = {
         QStringLiteral("UPDATE CRset63"),
-        QStringLiteral("SET ShotColor     = \"") + quoted(colours[0]) + QStringLiteral("\","),
-        QStringLiteral("    YearColor     = \"") + quoted(colours[1]) + QStringLiteral("\","),
-        QStringLiteral("    MonthColor    = \"") + quoted(colours[2]) + QStringLiteral("\","),
-        QStringLiteral("    WeekColor     = \"") + quoted(colours[3]) + QStringLiteral("\","),
-        QStringLiteral("    TodayColor    = \"") + quoted(colours[4]) + QStringLiteral("\","),
-        QStringLiteral("    ContactColor  = \"") + quoted(colours[5]) + QStringLiteral("\","),
-        QStringLiteral("    NotesColor    = \"") + quoted(colours[6]) + QStringLiteral("\","),
-        QStringLiteral("    TodoColor     = \"") + quoted(colours[7]) + QStringLiteral("\","),
-        QStringLiteral("    UserColor     = \"") + quoted(colours[8]) + QStringLiteral("\""),
+        QStringLiteral("SET ShotColor     = \"") + doubledQuotes(colours[0]) +
+            QStringLiteral("\","),
+        QStringLiteral("    YearColor     = \"") + doubledQuotes(colours[1]) +
+            QStringLiteral("\","),
+        QStringLiteral("    MonthColor    = \"") + doubledQuotes(colours[2]) +
+            QStringLiteral("\","),
+        QStringLiteral("    WeekColor     = \"") + doubledQuotes(colours[3]) +
+            QStringLiteral("\","),
+        QStringLiteral("    TodayColor    = \"") + doubledQuotes(colours[4]) +
+            QStringLiteral("\","),
+        QStringLiteral("    ContactColor  = \"") + doubledQuotes(colours[5]) +
+            QStringLiteral("\","),
+        QStringLiteral("    NotesColor    = \"") + doubledQuotes(colours[6]) +
+            QStringLiteral("\","),
+        QStringLiteral("    TodoColor     = \"") + doubledQuotes(colours[7]) +
+            QStringLiteral("\","),
+        QStringLiteral("    UserColor     = \"") + doubledQuotes(colours[8]) + QStringLiteral("\""),
     };
     exec(lines, {});
 }
@@ -261,11 +259,11 @@ void Settings::saveEditorSettings(const QString& fontName, const QString& fontCo
 {
     const QStringList lines = {
         QStringLiteral("UPDATE CRset63"),
-        QStringLiteral("SET fontname  = \"") + quoted(fontName) + QStringLiteral("\","),
-        QStringLiteral("    fontcolor = \"") + quoted(fontColour) + QStringLiteral("\","),
+        QStringLiteral("SET fontname  = \"") + doubledQuotes(fontName) + QStringLiteral("\","),
+        QStringLiteral("    fontcolor = \"") + doubledQuotes(fontColour) + QStringLiteral("\","),
         QStringLiteral("    fontsize  = ") + QString::number(fontSize) + QStringLiteral(","),
         QStringLiteral("    charset  = ") + QString::number(charset) + QStringLiteral(","),
-        QStringLiteral("    backcolor = \"") + quoted(backColour) + QStringLiteral("\""),
+        QStringLiteral("    backcolor = \"") + doubledQuotes(backColour) + QStringLiteral("\""),
     };
     exec(lines, {});
     loadEditor();

@@ -44,12 +44,6 @@ private slots:
         QCOMPARE(reloadedTimeText(english, "14.30"), QString("14:30"));
         QCOMPARE(reloadedTimeText(english, "  .  "), QString("  :  "));
     }
-
-    void doubledQuotesKeepsLiteralsClosed()
-    {
-        QCOMPARE(doubledQuotes("plain"), QString("plain"));
-        QCOMPARE(doubledQuotes("say \"hi\""), QString("say \"\"hi\"\""));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestTaskTexts)
