@@ -410,7 +410,7 @@ void TMainForm::buildTray()
                     trayClick();
             });
     setWindowIcon(trayImage(0));
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (m_services.desktop.hasSystemTray())
         m_tray->show();
 }
 
@@ -515,6 +515,8 @@ void TMainForm::iconize()
 
 void TMainForm::minimizeToTaskbar()
 {
+    // The one way away that keeps the taskbar button, until the window is back.
+    m_keepOnTaskbar = true;
     m_state.windowMinimized = true;
     showMinimized();
 }
@@ -535,8 +537,25 @@ void TMainForm::changeEvent(QEvent* event)
         m_titleBar->setMaximized(isMaximized());
         if (m_options)
             m_options->setWindowSize(size(), isMaximized());
-        if (isMinimized())
+        const bool wasMinimized =
+            static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+        if (isMinimized()) {
             m_state.windowMinimized = true;
+            // The window manager's button or key minimizes like Iconize.
+            if (!m_keepOnTaskbar && m_tray->isVisible())
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (isMinimized())
+                            hide();
+                    },
+                    Qt::QueuedConnection);
+        } else if (wasMinimized) {
+            m_keepOnTaskbar = false;
+            // Back from the taskbar: the window comes up as from the tray.
+            if (m_state.windowMinimized && isVisible())
+                m_timerAppari.start();
+        }
     }
     QWidget::changeEvent(event);
 }

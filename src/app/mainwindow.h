@@ -185,6 +185,8 @@ private:
     QTimer m_trayAnimation;
 
     bool m_exitQuestionOpen = false;
+    // Set by the Minimize button: that minimizing does not go to the tray.
+    bool m_keepOnTaskbar = false;
 };
 
 } // namespace app

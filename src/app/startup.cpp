@@ -26,6 +26,7 @@
 #include "app/archivepaths.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
+#include "platform/desktop.h"
 #include "platform/prompter.h"
 #include "store/database.h"
 #include "store/query.h"
@@ -101,7 +102,7 @@ bool TMainForm::colourDepthAccepted()
                        "to more than 256 colors.\rDo you want to continue running Corvandine "
                        "Organizer?"),
         Kind::WarningQuestion);
-    if (go && QSystemTrayIcon::isSystemTrayAvailable())
+    if (go && m_services.desktop.hasSystemTray())
         m_tray->show();
     return go;
 }
@@ -212,6 +213,8 @@ void TMainForm::timerRitornaTimer()
         return;
     if (!m_settings->minimized())
         trayClick();
+    else if (!m_tray->isVisible())
+        showMinimized(); // no tray to wait in: the taskbar shows the program
     m_trayImage = 0;
     m_tray->setIcon(trayImage(0));
     m_timerRitorna.stop();

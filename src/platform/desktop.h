@@ -14,6 +14,8 @@ public:
     virtual bool openPath(const QString& path) = 0;
     // Opens an address such as "http://...", "mailto:..." or "callto:...".
     virtual bool openUrl(const QString& url) = 0;
+    // Whether the desktop shows a notification area the window can hide in.
+    virtual bool hasSystemTray() const = 0;
 };
 
 } // namespace platform

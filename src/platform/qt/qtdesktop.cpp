@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QSystemTrayIcon>
 #include <QUrl>
 
 namespace platform {
@@ -17,6 +18,11 @@ bool QtDesktop::openUrl(const QString& url)
 {
     const QUrl target(url, QUrl::TolerantMode);
     return target.isValid() && QDesktopServices::openUrl(target);
+}
+
+bool QtDesktop::hasSystemTray() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 } // namespace platform

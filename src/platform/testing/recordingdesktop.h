@@ -3,7 +3,6 @@
 #include "platform/desktop.h"
 
 #include <QStringList>
-
 #include <functional>
 
 namespace platform {
@@ -14,6 +13,8 @@ class RecordingDesktop final : public Desktop
 public:
     QStringList opened;
     std::function<bool(const QString&)> opens = [](const QString&) { return true; };
+    // Most desktops have a notification area; some window managers have none.
+    bool trayAvailable = true;
 
     bool openPath(const QString& path) override
     {
@@ -25,6 +26,7 @@ public:
         opened.append(url);
         return opens(url);
     }
+    bool hasSystemTray() const override { return trayAvailable; }
 };
 
 } // namespace platform
