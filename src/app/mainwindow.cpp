@@ -261,7 +261,26 @@ void TMainForm::buildSidePanel()
     connect(m_side, &SidePanel::entryClicked, this, [this](QChar section) {
         if (section == u'D')
             openRepository();
+        else if (sectionOfKind(section) >= 0)
+            newTask(section);
     });
+    // Contacts, notes and to-do bring their own New dialogs; until then
+    // their counters lead nowhere.
+    for (const char* name :
+         {"Label_Conteggio_Lista", "Label_Conteggio_Note", "Label_Conteggio_Contatti"}) {
+        if (auto* label = m_side->findChild<QWidget*>(QLatin1String(name))) {
+            label->setEnabled(false);
+            label->unsetCursor();
+        }
+    }
+    // The side panel's state is an option: the next start shows it as left.
+    if (auto* toggle = m_today->findChild<QToolButton*>(QStringLiteral("SpeedButtonClendarioLato")))
+        connect(toggle, &QToolButton::clicked, this, [this](bool shown) {
+            activateWindow();
+            auto options = m_settings->currentOptions();
+            options.showCalendar = shown;
+            m_settings->saveOptions(options);
+        });
 }
 
 void TMainForm::connectLists()

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "calendar/dailymodel.h"
+#include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/today/todayview.h"
 #include "mainwindowrig.h"
 #include "store/settings.h"
@@ -10,6 +11,8 @@
 #include <QDateEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
 
 using app::TMainForm;
 
@@ -126,6 +129,78 @@ private slots:
         q.execSql();
         w.settings().load();
         QCOMPARE(w.today()->model().rowCount(), 1);
+    }
+
+    void entryLabelOpensTheNewDialogOfItsKind_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("one-shot") << "Label_Conteggio_Giornalieri"
+                                  << "AggShotForm";
+        QTest::newRow("yearly") << "Label_Conteggio_Annuali"
+                                << "AggYearForm";
+        QTest::newRow("monthly") << "Label_Conteggio_Mensili"
+                                 << "AggMeseForm";
+        QTest::newRow("weekly") << "Label_Conteggio_Settimanali"
+                                << "AggWeekForm";
+        QTest::newRow("repository") << "Label_Conteggio_Deposito"
+                                    << "TArcShotForm";
+    }
+
+    void entryLabelOpensTheNewDialogOfItsKind()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, dialog);
+        TMainForm& w = r->shown(QStringLiteral("minimized = \"N\", showcale = \"Y\""));
+        QWidget* entry = w.sidePanel()->findChild<QWidget*>(label);
+        QVERIFY(entry);
+        QString opened;
+        QTimer::singleShot(0, this, [&opened] {
+            QWidget* modal = QApplication::activeModalWidget();
+            opened = modal ? modal->objectName() : QStringLiteral("nothing");
+            if (modal)
+                modal->close();
+        });
+        QTest::mouseClick(entry, Qt::LeftButton);
+        QTRY_COMPARE(opened, dialog);
+    }
+
+    // Sections not built yet have no New dialog: their counters do nothing
+    // and say so by being disabled.
+    void entryLabelsOfSectionsNotBuiltAreDisabled()
+    {
+        TMainForm& w = r->shown();
+        for (const char* name :
+             {"Label_Conteggio_Lista", "Label_Conteggio_Note", "Label_Conteggio_Contatti"})
+            QVERIFY2(!w.sidePanel()->findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
+    }
+
+    void sidePanelToggleIsStoredAndRestored()
+    {
+        TMainForm& w = r->shown(QStringLiteral("minimized = \"N\", showcale = \"Y\""));
+        auto* toggle =
+            w.today()->findChild<QToolButton*>(QStringLiteral("SpeedButtonClendarioLato"));
+        QVERIFY(toggle->isChecked());
+        QVERIFY(w.today()->leftPanel()->isVisible());
+        toggle->click();
+        QVERIFY(!w.today()->leftPanel()->isVisible());
+        QVERIFY(!w.settings().showCalendar());
+
+        // The next start shows the panel as it was left.
+        r->window.reset();
+        r->state = shared::AppState();
+        r->state.programFolder = r->dir.path();
+        r->db.close();
+        TMainForm& again = r->make();
+        QVERIFY(!again.formCreate({}));
+        QTRY_VERIFY(again.isVisible());
+        auto* restored =
+            again.today()->findChild<QToolButton*>(QStringLiteral("SpeedButtonClendarioLato"));
+        QVERIFY(!restored->isChecked());
+        QVERIFY(!again.today()->leftPanel()->isVisible());
+        restored->click();
+        QVERIFY(again.today()->leftPanel()->isVisible());
+        QVERIFY(again.settings().showCalendar());
     }
 };
 
