@@ -12,15 +12,13 @@ class QStyleOptionViewItem;
 namespace calendar::ui {
 
 // Drawing shared by the task grids (the daily list and the section lists):
-// the row's colours, the note marker and the cell text.
+// the row's colours and the cell text. The note marker is every section's
+// (shared/ui/notemarker.h).
 
 inline QColor lookColour(unsigned rgb)
 {
     return QColor::fromRgb(QRgb(0xFF000000u | rgb));
 }
-
-// The small lined sheet that marks a task carrying a note, centred in `cell`.
-void paintNoteMarker(QPainter& painter, const QRect& cell);
 
 // The cell's text in the row's colour, struck through when the look says so,
 // elided to the cell, aligned as the model asks.

@@ -4,6 +4,7 @@
 #include "calendar/taskrecord.h"
 #include "calendar/tasksection.h"
 #include "calendar/ui/rowpainter.h"
+#include "shared/ui/notemarker.h"
 
 #include <QPainter>
 
@@ -32,7 +33,7 @@ void SectionDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->fillRect(rect, lookColour(look.background));
     if (index.column() == SectionModel::Presenza) {
         if (m_model.section().hasNote(index.row()))
-            paintNoteMarker(*painter, rect);
+            shared::ui::paintNoteMarker(*painter, rect);
     } else {
         paintCellText(*painter, option, index, rect, look);
     }

@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
@@ -27,15 +26,9 @@
 
 namespace calendar::ui {
 
-int TaskListTab::selectedRow() const
+bool TaskListTab::rowHasNote(int row) const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    return current.isValid() ? current.row() : -1;
-}
-
-bool TaskListTab::hasSelection() const
-{
-    return selectedRow() >= 0;
+    return m_section->hasNote(row);
 }
 
 SectionTask TaskListTab::selectedTask() const
@@ -227,35 +220,6 @@ void TaskListTab::requestAttachment()
     const SectionTask task = selectedTask();
     emit attachmentRequested(task.datefull, task.codimp, task.suspended,
                              m_attach->mapToGlobal(QPoint(0, m_attach->height())));
-}
-
-void TaskListTab::connectGrid()
-{
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TaskListTab::updateForSelection);
-    connect(m_grid, &QTableView::doubleClicked, this, &TaskListTab::modifySelected);
-    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        if (index.column() == SectionModel::Presenza && m_section->hasNote(index.row()))
-            modifyNote();
-    });
-    m_grid->installEventFilter(this);
-}
-
-bool TaskListTab::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_modify->isEnabled()) {
-            modifySelected();
-            return true;
-        }
-    }
-    if (watched == m_memo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        if (hasSelection() && m_section->hasNote(selectedRow()))
-            modifyNote();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace calendar::ui

@@ -4,7 +4,6 @@
 #include "calendar/tasksection.h"
 #include "calendar/tasktexts.h"
 #include "calendar/ui/commandbutton.h"
-#include "calendar/ui/recordnavigator.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "sectiondelegate.h"
@@ -65,7 +64,7 @@ QString named(const char* prefix, QChar kind)
 TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
                          shared::Services& services, shared::AppState& state, QChar kind,
                          QWidget* parent)
-    : QWidget(parent),
+    : GridPage(parent),
       m_settings(settings),
       m_services(services),
       m_state(state),
@@ -96,7 +95,6 @@ TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
     m_memo->setToolTip(QStringLiteral("Note"));
     m_memo->setReadOnly(true);
     m_memo->setMaximumHeight(80);
-    m_memo->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(m_frame);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -114,7 +112,7 @@ TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
     outer->addWidget(m_frame);
 
     buildPrintMenu();
-    connectGrid();
+    setRecordGrid({m_grid, SectionModel::Presenza, m_memo, m_modify});
     connect(&m_settings, &store::Settings::loaded, this, &TaskListTab::applySettings);
     applySettings();
     // The main window builds its tabs before the archive is open; it loads
@@ -282,18 +280,11 @@ QWidget* TaskListTab::buildHeader()
         row->addWidget(m_yearsPanel);
     }
     row->addStretch(1);
-    row->addWidget(buildNavigator(bar));
+    QWidget* navigator = buildNavigator(bar);
+    navigator->setObjectName(named("DBNavigator", m_kind));
+    row->addWidget(navigator);
     connect(m_attach, &QToolButton::clicked, this, &TaskListTab::requestAttachment);
     return bar;
-}
-
-QWidget* TaskListTab::buildNavigator(QWidget* parent)
-{
-    auto* navigator = new RecordNavigator([this] { return m_model->rowCount(); },
-                                          [this] { return selectedRow(); },
-                                          [this](int row) { selectRow(row); }, parent);
-    navigator->setObjectName(named("DBNavigator", m_kind));
-    return navigator;
 }
 
 void TaskListTab::buildPrintMenu()

@@ -2,11 +2,11 @@
 
 #include "calendar/dailylook.h"
 #include "calendar/repository.h"
+#include "shared/ui/gridpage.h"
 
 #include <QChar>
 #include <QDate>
 #include <QWidget>
-
 #include <memory>
 #include <optional>
 
@@ -47,7 +47,7 @@ class SectionDelegate;
 // the selected task. The dialogs, the daily view and the reports belong to
 // other pieces: what they must do leaves as signals, and the window calls
 // refreshList() after any change it makes.
-class TaskListTab final : public QWidget
+class TaskListTab final : public shared::ui::GridPage
 {
     Q_OBJECT
 public:
@@ -59,9 +59,7 @@ public:
     TaskSection& section() { return *m_section; }
     const SectionModel& model() const { return *m_model; }
 
-    // The selected row, -1 with an empty list.
-    int selectedRow() const;
-    void selectRow(int row);
+    void selectRow(int row) override;
     // Selects the row of task `codimp`, or the last row when it is not listed.
     void selectTask(qint64 codimp);
     // For the daily view's "Modify" and "Origin": drops the search and the
@@ -88,7 +86,7 @@ public slots:
     // first shown, after an insert from a New dialog and when a theme is
     // applied.
     void fitGridColumns();
-    void modifySelected();
+    void modifySelected() override;
     void deleteSelected();
     void cloneSelected();
     void toggleOrder();
@@ -116,7 +114,6 @@ signals:
     void printRequested(QChar kind, bool preview);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -124,17 +121,15 @@ private:
     QWidget* buildSearch();
     QWidget* buildPeriod();
     QWidget* buildHeader();
-    QWidget* buildNavigator(QWidget* parent);
     void buildPrintMenu();
-    void connectGrid();
     void applySettings();
     void applyColours();
     void readFilter();
     void searchTyped();
-    void updateForSelection();
+    void updateForSelection() override;
     void requestAttachment();
-    void modifyNote();
-    bool hasSelection() const;
+    void modifyNote() override;
+    bool rowHasNote(int row) const override;
     SectionTask selectedTask() const;
     unsigned sectionColour() const;
 

@@ -37,15 +37,9 @@ void TodayView::setShowSuspended(bool show)
     m_suspended->setChecked(show);
 }
 
-int TodayView::selectedRow() const
+bool TodayView::rowHasNote(int row) const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    return current.isValid() ? current.row() : -1;
-}
-
-bool TodayView::hasSelection() const
-{
-    return selectedRow() >= 0;
+    return m_view->hasNote(row);
 }
 
 DailyTask TodayView::selectedTask() const

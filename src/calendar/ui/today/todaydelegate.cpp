@@ -3,6 +3,7 @@
 #include "calendar/dailymodel.h"
 #include "calendar/dailyview.h"
 #include "calendar/ui/rowpainter.h"
+#include "shared/ui/notemarker.h"
 
 #include <QPainter>
 
@@ -31,7 +32,7 @@ void TodayDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 
     if (index.column() == DailyModel::Presenza) {
         if (m_model.view().hasNote(index.row()))
-            paintNoteMarker(*painter, rect);
+            shared::ui::paintNoteMarker(*painter, rect);
         painter->restore();
         return;
     }

@@ -4,10 +4,10 @@
 #include "calendar/dailyview.h"
 #include "calendar/tasktexts.h"
 #include "calendar/ui/commandbutton.h"
-#include "calendar/ui/recordnavigator.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "shared/appstate.h"
+#include "shared/ui/recordnavigator.h"
 #include "shared/ui/sectionpalette.h"
 #include "store/database.h"
 #include "store/settings.h"
@@ -17,7 +17,6 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -31,7 +30,7 @@ namespace calendar::ui {
 
 TodayView::TodayView(store::Database& database, store::Settings& settings,
                      shared::Services& services, shared::AppState& state, QWidget* parent)
-    : QWidget(parent),
+    : GridPage(parent),
       m_settings(settings),
       m_services(services),
       m_state(state),
@@ -74,7 +73,6 @@ TodayView::TodayView(store::Database& database, store::Settings& settings,
     m_memo->setToolTip(QStringLiteral("Note"));
     m_memo->setReadOnly(true);
     m_memo->setMaximumHeight(96);
-    m_memo->viewport()->installEventFilter(this);
 
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(4, 4, 4, 4);
@@ -183,9 +181,7 @@ QWidget* TodayView::buildNavigation()
     m_count->setObjectName(QStringLiteral("panel_today"));
     m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* navigator = new RecordNavigator([this] { return m_model->rowCount(); },
-                                          [this] { return selectedRow(); },
-                                          [this](int row) { selectRow(row); }, bar);
+    QWidget* navigator = buildNavigator(bar);
     navigator->setObjectName(QStringLiteral("DBNavigator5"));
 
     row->addWidget(back);
@@ -304,35 +300,11 @@ void TodayView::setLeftPanelShown(bool shown)
 
 void TodayView::connectGrid()
 {
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &TodayView::updateForSelection);
-    connect(m_grid, &QTableView::doubleClicked, this, &TodayView::modifySelected);
-    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        if (index.column() == DailyModel::Presenza && m_view->hasNote(index.row()))
-            modifyNote();
-    });
+    setRecordGrid({m_grid, DailyModel::Presenza, m_memo, m_modify});
     connect(m_grid, &QTableView::customContextMenuRequested, this, [this](const QPoint& pos) {
         if (hasSelection())
             m_gridMenu->popup(m_grid->viewport()->mapToGlobal(pos));
     });
-    m_grid->installEventFilter(this);
-}
-
-bool TodayView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_modify->isEnabled()) {
-            modifySelected();
-            return true;
-        }
-    }
-    if (watched == m_memo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        if (hasSelection() && m_view->hasNote(selectedRow()))
-            modifyNote();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TodayView::showEvent(QShowEvent* event)

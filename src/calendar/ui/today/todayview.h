@@ -1,11 +1,11 @@
 #pragma once
 
 #include "calendar/dailylook.h"
+#include "shared/ui/gridpage.h"
 
 #include <QChar>
 #include <QDate>
 #include <QWidget>
-
 #include <memory>
 
 class QAction;
@@ -42,7 +42,7 @@ class TodayDelegate;
 // commands on the selected task. Opening dialogs, section lists and contacts
 // belongs to other pieces: those requests leave as signals, and the window
 // calls refreshDailyView() after any change it makes.
-class TodayView final : public QWidget
+class TodayView final : public shared::ui::GridPage
 {
     Q_OBJECT
 public:
@@ -56,9 +56,7 @@ public:
     const DailyModel& model() const { return *m_model; }
     TodayDelegate& delegate() const { return *m_delegate; }
 
-    // The selected row, -1 with an empty list.
-    int selectedRow() const;
-    void selectRow(int row);
+    void selectRow(int row) override;
     // Selects the row of task `codimp`, or the last row when it is not listed.
     void selectTask(qint64 codimp);
 
@@ -97,7 +95,7 @@ public slots:
     // "Check": marks the selected task done for the shown day, or opens it
     // again when it is already marked for that day or a later one.
     void toggleDone();
-    void modifySelected();
+    void modifySelected() override;
     void deleteSelected();
     void followSelected();
 
@@ -123,7 +121,6 @@ signals:
     void leftPanelToggled(bool shown);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -133,12 +130,12 @@ private:
     void connectGrid();
     void applySettings();
     void applyColours();
-    void updateForSelection();
+    void updateForSelection() override;
     void openAttachmentMenu(const QPoint& globalPos);
     void prepareAttachmentMenu();
     void insertKind(QChar kind);
-    void modifyNote();
-    bool hasSelection() const;
+    void modifyNote() override;
+    bool rowHasNote(int row) const override;
     DailyTask selectedTask() const;
 
     store::Settings& m_settings;

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QWidget>
-
 #include <functional>
 
-namespace calendar::ui {
+namespace shared::ui {
 
 // The four buttons that move a list's selection to its first, previous, next
 // or last row ("|<", "<<", ">>", ">|").
@@ -17,4 +16,4 @@ public:
                     std::function<void(int)> selectRow, QWidget* parent = nullptr);
 };
 
-} // namespace calendar::ui
+} // namespace shared::ui

@@ -2,10 +2,9 @@
 
 #include <QHBoxLayout>
 #include <QToolButton>
-
 #include <algorithm>
 
-namespace calendar::ui {
+namespace shared::ui {
 
 RecordNavigator::RecordNavigator(std::function<int()> rowCount, std::function<int()> currentRow,
                                  std::function<void(int)> selectRow, QWidget* parent)
@@ -42,4 +41,4 @@ RecordNavigator::RecordNavigator(std::function<int()> rowCount, std::function<in
     }
 }
 
-} // namespace calendar::ui
+} // namespace shared::ui
