@@ -167,7 +167,10 @@ void TMainForm::buildPages()
     }
     m_pages->setCurrentIndex(Today);
     layout()->addWidget(m_pages);
-    connect(m_pages, &QTabWidget::currentChanged, this, &TMainForm::pageControlMenuChange);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
+        pageControlMenuChange();
+        focusActiveSection();
+    });
     buildSidePanel();
     connectOptions();
     connectToday();
@@ -244,6 +247,8 @@ void TMainForm::buildSidePanel()
     m_side = new SidePanel(m_db, *m_settings, m_services, m_today->leftPanel());
     box->addWidget(m_side);
 
+    connect(m_today, &TodayView::dailyViewRefreshed, this,
+            [this] { m_todayReloadPending = false; });
     connect(m_today, &TodayView::dailyViewRefreshed, m_side, [this](const QDate& shown) {
         m_side->setDate(shown);
         m_side->refresh();
@@ -304,10 +309,19 @@ void TMainForm::connectLists()
 
 void TMainForm::tasksChanged()
 {
-    m_today->refreshDailyView();
+    reloadDailyView();
     m_side->refresh();
     if (m_reminders)
         m_reminders->clock().refreshAlarmList();
+}
+
+void TMainForm::reloadDailyView()
+{
+    // A hidden daily view is read again when the Today tab is next entered.
+    if (m_today->isVisible())
+        m_today->refreshDailyView();
+    else
+        m_todayReloadPending = true;
 }
 
 void TMainForm::refreshTaskLists()
@@ -666,6 +680,21 @@ void TMainForm::pageControlMenuChange()
     m_titleBar->setPalette(title);
     if (index == Today && isTrayAnimating())
         stopTrayAnimation();
+    if (index == Today && m_todayReloadPending)
+        m_today->refreshDailyView();
+}
+
+void TMainForm::focusActiveSection()
+{
+    // Typing goes to the section's search (Today has none: its list).
+    static constexpr std::array<const char*, SectionCount> Fields{
+        "Edit_Find_Shot", "Edit_Find_Anno", "Edit_Find_Mese", "Edit_Find_Week",   "DBGrid_Today",
+        nullptr,          nullptr,          nullptr,          "CheckBoxMinimized"};
+    const int index = m_pages->currentIndex();
+    if (m_state.firstShowPending || index < 0 || !Fields[index])
+        return;
+    if (auto* field = m_sectionPages[index]->findChild<QWidget*>(QLatin1String(Fields[index])))
+        field->setFocus();
 }
 
 // ---- Ending ------------------------------------------------------------------------

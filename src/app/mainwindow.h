@@ -145,6 +145,8 @@ private:
     void taskSaved(const QString& kind);
     void buildSidePanel();
     void tasksChanged();
+    void reloadDailyView();
+    void focusActiveSection();
     void openRepository();
     void refreshTaskLists();
     void createReminders(const QStringList& arguments);
@@ -187,6 +189,8 @@ private:
     bool m_exitQuestionOpen = false;
     // Set by the Minimize button: that minimizing does not go to the tray.
     bool m_keepOnTaskbar = false;
+    // A daily-view reload was asked for while the Today tab was not in sight.
+    bool m_todayReloadPending = false;
 };
 
 } // namespace app

@@ -235,6 +235,7 @@ void TMainForm::timerAppariTimer()
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     pageControlMenuChange();
+    focusActiveSection();
     raise();
     activateWindow();
     m_timerAppari.stop();

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "calendar/dailymodel.h"
+#include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/today/todayview.h"
 #include "mainwindowrig.h"
@@ -201,6 +202,57 @@ private slots:
         restored->click();
         QVERIFY(again.today()->leftPanel()->isVisible());
         QVERIFY(again.settings().showCalendar());
+    }
+
+    void tabChangeFocusesTheSectionsSearch_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("One Shot") << int(TMainForm::Shot) << "Edit_Find_Shot";
+        QTest::newRow("Yearly") << int(TMainForm::Year) << "Edit_Find_Anno";
+        QTest::newRow("Monthly") << int(TMainForm::Month) << "Edit_Find_Mese";
+        QTest::newRow("Weekly") << int(TMainForm::Week) << "Edit_Find_Week";
+        QTest::newRow("Today") << int(TMainForm::Today) << "DBGrid_Today";
+        QTest::newRow("Options") << int(TMainForm::Setup) << "CheckBoxMinimized";
+    }
+
+    void tabChangeFocusesTheSectionsSearch()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, field);
+        TMainForm& w = r->shown();
+        w.pageControl()->setCurrentIndex(tab == TMainForm::Today ? TMainForm::Week
+                                                                 : TMainForm::Today);
+        w.pageControl()->setCurrentIndex(tab);
+        QTRY_VERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), field);
+    }
+
+    // A list changed tasks while another tab was in front: the daily view
+    // is read once, when the Today tab is entered.
+    void dailyViewReloadWaitsForTheTodayTab()
+    {
+        TMainForm& w = r->shown();
+        w.pageControl()->setCurrentIndex(TMainForm::Shot);
+        store::Query q(r->db);
+        q.setSql({QStringLiteral("INSERT INTO CRarc66 (id, flag, datefull, orario, sospeso, "
+                                 "flagscad, flagfatto, fatto) values (\"Dentist\", \"O\", :d, "
+                                 "\"10:00\", \"N\", \"N\", \"N\", :never)")});
+        q.setDate(QStringLiteral("d"), r->clock.today());
+        q.setDate(QStringLiteral("never"), r->clock.today().addDays(-150000));
+        q.execSql();
+        QSignalSpy refreshed(w.today(), &calendar::ui::TodayView::dailyViewRefreshed);
+        emit w.taskList(TMainForm::Shot)->tasksChanged();
+        emit w.taskList(TMainForm::Shot)->tasksChanged();
+        QCOMPARE(refreshed.size(), 0);
+
+        w.pageControl()->setCurrentIndex(TMainForm::Today);
+        QCOMPARE(refreshed.size(), 1);
+        QCOMPARE(w.today()->model().rowCount(), 1);
+        // Nothing pending any more: entering again reads nothing.
+        w.pageControl()->setCurrentIndex(TMainForm::Shot);
+        w.pageControl()->setCurrentIndex(TMainForm::Today);
+        QCOMPARE(refreshed.size(), 1);
     }
 };
 
