@@ -190,10 +190,18 @@ void TMainForm::connectTaskDialogs()
     using calendar::ui::TaskListTab;
     using calendar::ui::TodayView;
     connect(m_today, &TodayView::insertRequested, this, &TMainForm::newTask);
+    // The dialog edits what its section list stands on: list every task of
+    // the kind there and walk to this one before it opens.
+    const auto modifyFromToday = [this](qint64 codimp, QChar kind, bool enlargedNote) {
+        const int section = sectionOfKind(kind);
+        if (section >= 0)
+            m_lists[section]->showTask(codimp);
+        modifyTask(codimp, enlargedNote);
+    };
     connect(m_today, &TodayView::modifyRequested, this,
-            [this](qint64 codimp, QChar) { modifyTask(codimp, false); });
+            [modifyFromToday](qint64 codimp, QChar kind) { modifyFromToday(codimp, kind, false); });
     connect(m_today, &TodayView::modifyNoteRequested, this,
-            [this](qint64 codimp, QChar) { modifyTask(codimp, true); });
+            [modifyFromToday](qint64 codimp, QChar kind) { modifyFromToday(codimp, kind, true); });
     for (TaskListTab* list : m_lists) {
         connect(list, &TaskListTab::insertRequested, this, &TMainForm::newTask);
         connect(list, &TaskListTab::modifyRequested, this,

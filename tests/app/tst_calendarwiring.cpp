@@ -18,7 +18,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -53,6 +55,13 @@ qint64 addTask(MainWindowRig& r, const QString& kind, const QDate& date, const Q
     return key;
 }
 
+// The one child of `parent` whose name starts with `prefix`.
+template <typename T> T* child(QObject* parent, const QString& prefix)
+{
+    const auto found = parent->findChildren<T*>(QRegularExpression(QLatin1Char('^') + prefix));
+    return found.size() == 1 ? found.first() : nullptr;
+}
+
 } // namespace
 
 class TestCalendarWiring final : public QObject
@@ -83,6 +92,72 @@ private slots:
         w.pageControl()->setCurrentIndex(TMainForm::Shot);
         QTRY_VERIFY(grid->isVisible());
         QCOMPARE(grid->columnViewportPosition(3), grid->columnWidth(0) + 2 * 42);
+    }
+
+    // Modify on the daily view first lists every task of the kind in its
+    // section list (search by description, no filter, no period, search
+    // cleared) and stands on the task there, then opens the dialog.
+    void modifyFromTodayPreparesTheSectionList_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("section");
+        QTest::newRow("one shot") << "O" << int(TMainForm::Shot);
+        QTest::newRow("yearly") << "Y" << int(TMainForm::Year);
+        QTest::newRow("monthly") << "M" << int(TMainForm::Month);
+        QTest::newRow("weekly") << "W" << int(TMainForm::Week);
+    }
+    void modifyFromTodayPreparesTheSectionList()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, section);
+        r->preset({QStringLiteral("UPDATE CRset63 SET minimized = \"N\"")});
+        const QDate today = r->clock.today();
+        addTask(*r, kind, today, QStringLiteral("Anna"));
+        const qint64 dentist = addTask(*r, kind, today, QStringLiteral("Dentist"));
+        addTask(*r, kind, today, QStringLiteral("Zoo"));
+        TMainForm& w = r->make();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+
+        calendar::ui::TaskListTab* list = w.taskList(TMainForm::Section(section));
+        auto* findKind = child<QComboBox>(list, QStringLiteral("ComboBox_KindFind"));
+        auto* find = child<QLineEdit>(list, QStringLiteral("Edit_Find"));
+        auto* filter = child<QComboBox>(list, QStringLiteral("ComboBox_(Month|dayofweek)"));
+        auto* period = list->findChild<QCheckBox*>(QStringLiteral("CheckBoxPeriodShot"));
+        auto* autoFind = list->findChild<QCheckBox*>(QStringLiteral("CheckBoxAutoFindShot"));
+        QVERIFY(findKind && find);
+        // A search by note for a text no task holds, a filter that leaves
+        // this task out, on One Shot a period and no automatic search.
+        findKind->setCurrentIndex(1);
+        find->setText(QStringLiteral("dent"));
+        if (filter)
+            filter->setCurrentIndex(kind == "Y" ? today.month() % 12 : today.dayOfWeek() % 7);
+        if (period) {
+            period->setChecked(true);
+            autoFind->setChecked(false);
+        }
+        QCOMPARE(list->model().rowCount(), 0);
+
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            const auto& task = list->section().task(list->selectedRow());
+            seen << findKind->currentText() << find->text()
+                 << (filter ? filter->currentText() : QStringLiteral("-"))
+                 << (period && period->isChecked() ? QStringLiteral("period") : QStringLiteral("-"))
+                 << (autoFind && !autoFind->isChecked() ? QStringLiteral("manual")
+                                                        : QStringLiteral("-"))
+                 << QString::number(list->model().rowCount()) << task.description;
+            dialog->reject();
+        });
+        w.today()->selectTask(dentist);
+        QTest::mouseClick(w.today()->findChild<QToolButton*>(QStringLiteral("SpeedButtonModToday")),
+                          Qt::LeftButton);
+        const QString all = filter ? QStringLiteral("All") : QStringLiteral("-");
+        QCOMPARE(seen, QStringList({"Description", "", all, "-", "-", "3", "Dentist"}));
+        QCOMPARE(w.today()->selectedRow(), 1);
     }
 };
 

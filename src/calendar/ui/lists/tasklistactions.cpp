@@ -59,10 +59,7 @@ void TaskListTab::showTask(qint64 codimp)
 {
     {
         const QSignalBlocker quietKind(m_findKind);
-        const QSignalBlocker quietFind(m_find);
         m_findKind->setCurrentIndex(0);
-        m_find->clear();
-        m_clear->setEnabled(false);
         if (m_filterCombo) {
             const QSignalBlocker quietFilter(m_filterCombo);
             m_filterCombo->setCurrentIndex(m_filterCombo->count() - 1);
@@ -76,7 +73,7 @@ void TaskListTab::showTask(qint64 codimp)
                 w->setEnabled(false);
         }
     }
-    refreshList();
+    clearSearch();
     selectTask(codimp);
 }
 

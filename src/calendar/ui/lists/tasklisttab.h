@@ -62,8 +62,9 @@ public:
     void selectRow(int row) override;
     // Selects the row of task `codimp`, or the last row when it is not listed.
     void selectTask(qint64 codimp);
-    // For the daily view's "Modify" and "Origin": drops the search and the
-    // filters so that every task of the kind is listed, then selects `codimp`.
+    // For the daily view's "Modify" and "Origin": searches the description,
+    // drops the filters and clears the search as "Clear " does, so that every
+    // task of the kind is listed, then selects `codimp`.
     void showTask(qint64 codimp);
 
     // One Shot: the period of the period filter while it is checked.
