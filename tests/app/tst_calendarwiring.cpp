@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/reminderparts.h"
 #include "calendar/dailymodel.h"
+#include "calendar/dailyview.h"
 #include "calendar/sectionmodel.h"
 #include "calendar/taskrecord.h"
 #include "calendar/tasksection.h"
@@ -158,6 +159,65 @@ private slots:
         const QString all = filter ? QStringLiteral("All") : QStringLiteral("-");
         QCOMPARE(seen, QStringList({"Description", "", all, "-", "-", "3", "Dentist"}));
         QCOMPARE(w.today()->selectedRow(), 1);
+    }
+
+    // Attach on a suspended task shows suspended tasks wherever the box
+    // reaches: the box the user sees and its twin, the day's list, the marked
+    // days and the alarm list.
+    void attachOnASuspendedTaskShowsSuspended_data()
+    {
+        QTest::addColumn<bool>("sidePanelShown");
+        QTest::newRow("side panel shown") << true;
+        QTest::newRow("side panel hidden") << false;
+    }
+    void attachOnASuspendedTaskShowsSuspended()
+    {
+        QFETCH(bool, sidePanelShown);
+        r->preset({QStringLiteral("UPDATE CRset63 SET minimized = \"N\", timecheck = \"Y\", "
+                                  "showcale = \"%1\"")
+                       .arg(sidePanelShown ? "Y" : "N")});
+        const QDate today = r->clock.today();
+        const QDate day = today.addDays(3);
+        const qint64 dentist =
+            addTask(*r, QStringLiteral("O"), day, QStringLiteral("Dentist"), true);
+        TMainForm& w = r->make();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+        auto* side = w.findChild<calendar::ui::SidePanel*>();
+        auto* lighted = side->findChild<calendar::ui::TCalendarLighted*>();
+        QTRY_VERIFY(!side->isMarking());
+        QVERIFY(!lighted->isLighted(day));
+        // Written behind the program's back: only a rebuilt alarm list has it.
+        addTask(*r, QStringLiteral("O"), today, QStringLiteral("Call the garage"));
+        const int alarms = w.reminders()->clock().alarmList().recordCount();
+
+        w.pageControl()->setCurrentIndex(TMainForm::Shot);
+        calendar::ui::TaskListTab* list = w.taskList(TMainForm::Shot);
+        list->selectTask(dentist);
+        auto* menuClosed = new QTimer(this);
+        connect(menuClosed, &QTimer::timeout, this, [menuClosed] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                menu->close();
+                menuClosed->deleteLater();
+            }
+        });
+        menuClosed->start(10);
+        QTest::mouseClick(list->findChild<QToolButton*>(QStringLiteral("SpeedButtonAllegatoShot")),
+                          Qt::LeftButton);
+
+        // The Today tab's box stands in for the side panel's while that is hidden.
+        const auto boxes =
+            w.findChildren<QCheckBox*>(QStringLiteral("CheckBox_Visualizza_Sospesi"));
+        QCOMPARE(boxes.size(), 2);
+        for (QCheckBox* box : boxes) {
+            QVERIFY(box->isChecked());
+            if (!side->isAncestorOf(box))
+                QCOMPARE(box->isHidden(), sidePanelShown);
+        }
+        QCOMPARE(w.today()->shownDate(), day);
+        QCOMPARE(w.today()->model().view().task(w.today()->selectedRow()).codimp, dentist);
+        QCOMPARE(w.reminders()->clock().alarmList().recordCount(), alarms + 1);
+        QTRY_VERIFY(lighted->isLighted(day));
     }
 };
 

@@ -234,10 +234,10 @@ void TodayView::openAttachmentMenu(const QPoint& globalPos)
 void TodayView::showTaskAttachment(const QDate& day, qint64 codimp, bool suspended,
                                    const QPoint& globalPos)
 {
-    if (suspended && !showSuspended()) {
-        const QSignalBlocker quiet(m_suspended);
-        m_suspended->setChecked(true);
-    }
+    // Ticked as a click would tick it, so that the side panel's twin, its
+    // marked days and the alarm list follow.
+    if (suspended)
+        setShowSuspended(true);
     setShownDate(day);
     selectTask(codimp);
     openAttachmentMenu(globalPos);
