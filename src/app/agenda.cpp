@@ -250,4 +250,9 @@ std::optional<QString> archiveOverride(const QStringList& arguments)
     return parse(arguments).archive;
 }
 
+QStringList programArguments(const QStringList& arguments)
+{
+    return parse(arguments).others;
+}
+
 } // namespace app

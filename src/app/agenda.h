@@ -54,4 +54,8 @@ std::optional<int> runCommandLine(int argc, char* argv[]);
 // The folder given with "--archive", if any.
 std::optional<QString> archiveOverride(const QStringList& arguments);
 
+// The arguments that are the program's own ("CONTROL" and the like), with
+// our options and their values taken out, in their order.
+QStringList programArguments(const QStringList& arguments);
+
 } // namespace app

@@ -41,7 +41,7 @@ ArchiveFolder::ArchiveFolder(shared::AppState& state, shared::Services services)
 
 bool ArchiveFolder::isRedirected() const
 {
-    return QFile::exists(redirectFilePath(m_state.defaultArchiveFolder));
+    return !m_state.archiveNamed && QFile::exists(redirectFilePath(m_state.defaultArchiveFolder));
 }
 
 QString ArchiveFolder::desktopFolder() const
@@ -57,6 +57,8 @@ void ArchiveFolder::askPendingNote()
 
 void ArchiveFolder::readNetFolder()
 {
+    if (m_state.archiveNamed)
+        return;
     const auto redirect = readRedirect(m_state.defaultArchiveFolder);
     if (!redirect)
         return;

@@ -1,6 +1,7 @@
 // The start-up sequence of the main window and its first appearance.
 #include "mainwindow.h"
 
+#include "app/agenda.h"
 #include "app/archivefolder.h"
 #include "app/ui/optionstab.h"
 #include "calendar/dailyview.h"
@@ -52,8 +53,16 @@ namespace {
 constexpr QSize DefaultSize(670, 592);
 }
 
-std::optional<int> TMainForm::formCreate(const QStringList& arguments)
+std::optional<int> TMainForm::formCreate(const QStringList& commandLine)
 {
+    // A folder named with "--archive" is the user's choice for this run: it
+    // wins over a redirect, and the program's own arguments ("CONTROL") are
+    // read as if the option were not there.
+    if (const auto named = archiveOverride(commandLine); named && !named->isEmpty()) {
+        m_state.archiveFolder = QDir(*named).absolutePath();
+        m_state.archiveNamed = true;
+    }
+    const QStringList arguments = programArguments(commandLine);
     if (!colourDepthAccepted())
         return 0;
     // The weekday and month pick lists of the section searches are filled by

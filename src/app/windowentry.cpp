@@ -21,20 +21,6 @@
 
 Q_LOGGING_CATEGORY(lcInstance, "corvandine.instance", QtWarningMsg)
 
-namespace {
-
-// The arguments a second start hands over: our own "--archive DIR" only
-// chose which running program to talk to.
-QStringList handedOverArguments(QStringList arguments)
-{
-    const qsizetype at = arguments.indexOf(QStringLiteral("--archive"));
-    if (at >= 0)
-        arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
-    return arguments;
-}
-
-} // namespace
-
 static_assert(std::string_view(platform::WindowEntryName) == "corvandine_window_main");
 
 extern "C" Q_DECL_EXPORT int corvandine_window_main(int argc, char* argv[])
@@ -49,7 +35,7 @@ extern "C" Q_DECL_EXPORT int corvandine_window_main(int argc, char* argv[])
 
     // One running program: a second start hands its arguments over and ends.
     const QString channel = platform::instanceName(archive);
-    if (platform::handOverToRunningInstance(channel, handedOverArguments(arguments)) ==
+    if (platform::handOverToRunningInstance(channel, app::programArguments(arguments)) ==
         platform::HandOver::Done)
         return 0;
 
@@ -57,8 +43,6 @@ extern "C" Q_DECL_EXPORT int corvandine_window_main(int argc, char* argv[])
     platform::SystemClock clock;
     platform::QtDesktop desktop;
     shared::AppState state;
-    if (!archive.isEmpty())
-        state.archiveFolder = QDir(archive).absolutePath();
     store::Database database;
 
     app::TMainForm window(state, shared::Services{prompter, clock, desktop}, database);

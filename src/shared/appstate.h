@@ -19,6 +19,7 @@ struct AppState
     QString programFolder;        // folder of the executable
     QString defaultArchiveFolder; // program folder + "myarcs" (or the user's data folder)
     QString archiveFolder;        // holds coarc.abs; a redirect may replace the default
+    bool archiveNamed = false;    // named with "--archive": no redirect replaces it
     QString archiveReport;        // tables created at this start, shown once
     bool windowMinimized = true;  // hidden in the tray or minimized to the taskbar
     bool restoreBlocked = false;  // a start-up dialog runs: show requests are ignored

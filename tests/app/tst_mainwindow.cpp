@@ -1,3 +1,4 @@
+#include "app/archivepaths.h"
 #include "app/mainwindow.h"
 #include "app/reminderparts.h"
 #include "platform/testing/fakeworkarea.h"
@@ -180,6 +181,25 @@ private slots:
         presetSettings(QStringLiteral("minimized = \"N\""));
         TMainForm& w = makeWindow();
         QCOMPARE(w.formCreate({QStringLiteral("control")}), std::optional<int>(0));
+    }
+
+    // "--archive DIR" names the folder for this run: a redirect in the
+    // default folder does not replace it, and "CONTROL" after it is still the
+    // first of the program's own arguments.
+    void namedArchiveWinsOverRedirectAndKeepsControl()
+    {
+        presetSettings(QStringLiteral("minimized = \"N\""));
+        const QString elsewhere = m_dir->filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(writeRedirect(m_dir->filePath(QStringLiteral("myarcs")), elsewhere));
+        const QString named = m_dir->filePath(QStringLiteral("named"));
+
+        TMainForm& w = makeWindow();
+        QCOMPARE(w.formCreate({QStringLiteral("--archive"), named, QStringLiteral("CONTROL")}),
+                 std::optional<int>(0));
+        QCOMPARE(m_state.archiveFolder, named);
+        QVERIFY(QFile::exists(databaseFilePath(named)));
+        QVERIFY(!QFile::exists(databaseFilePath(elsewhere)));
     }
 
     void controlStartsOnADayWithTasks()
