@@ -66,7 +66,9 @@ extern "C" Q_DECL_EXPORT int corvandine_window_main(int argc, char* argv[])
     QObject::connect(&server, &platform::InstanceServer::invalidRecord, &window, [&ask] {
         ask.tell(platform::handover::invalidRecordMessage(), platform::Prompter::Kind::Warning);
     });
-    server.listen();
+    if (!server.listen())
+        qCWarning(lcInstance, "another program answers on %s: this one runs on its own",
+                  qPrintable(channel));
 
     if (const auto code = window.formCreate(arguments))
         return *code;

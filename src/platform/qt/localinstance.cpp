@@ -12,6 +12,10 @@ namespace platform {
 
 namespace ho = platform::handover;
 
+namespace {
+constexpr int ProbeTimeoutMs = 500;
+}
+
 QString instanceName(const QString& archiveOverride)
 {
     QByteArray key = QDir::homePath().toUtf8();
@@ -64,10 +68,19 @@ InstanceServer::~InstanceServer() = default;
 
 bool InstanceServer::listen()
 {
+    // A running program that refused our hand-over still answers on the name
+    // and keeps it. Ask before listening: with access options set, listening
+    // puts a new socket file in place of the old one, which would cut that
+    // program off.
+    QLocalSocket probe;
+    probe.connectToServer(m_name);
+    if (probe.waitForConnected(ProbeTimeoutMs)) {
+        probe.disconnectFromServer();
+        return false;
+    }
     if (m_server->listen(m_name))
         return true;
-    // Nobody answered on this name before we got here, so what is left is a
-    // dead program's socket file.
+    // What is left answers nobody: a killed program's socket file.
     QLocalServer::removeServer(m_name);
     return m_server->listen(m_name);
 }

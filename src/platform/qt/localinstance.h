@@ -34,7 +34,9 @@ public:
     ~InstanceServer() override;
 
     // Starts listening. A channel left behind by a program that was killed is
-    // cleared first, so it never blocks the next start.
+    // cleared first, so it never blocks the next start; one that a running
+    // program still answers on is left to it (false: this start listens on
+    // nothing).
     bool listen();
 
 signals:
