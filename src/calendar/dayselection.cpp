@@ -5,6 +5,11 @@
 #include "tasktexts.h"
 
 #include "store/query.h"
+#include "store/sqlerror.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcDaySelection, "corvandine.dayselection", QtWarningMsg)
 
 namespace calendar {
 namespace {
@@ -67,7 +72,7 @@ void buildDaySelection(store::Query& query, DaySelection variant, const QDate& d
     query.open();
 }
 
-void ensureDaySelectionIndexes(store::Query& general)
+bool ensureDaySelectionIndexes(store::Query& general)
 {
     // Each alternative of the selection finds its own index with its
     // equalities first, so the engine reads only the candidates of the day
@@ -79,10 +84,19 @@ void ensureDaySelectionIndexes(store::Query& general)
         "CREATE INDEX IF NOT EXISTS CRarc66_bymonthday ON CRarc66 (dayofmonth, flag, datefull)",
         "CREATE INDEX IF NOT EXISTS CRarc66_byyearday ON CRarc66 (data, flag)",
     };
+    // They only buy speed: an archive that cannot take them (write-protected
+    // media) is read without them.
+    bool all = true;
     for (const char* statement : indexes) {
         general.setSql({QString::fromLatin1(statement)});
-        general.execSql();
+        try {
+            general.execSql();
+        } catch (const store::SqlError& error) {
+            qCWarning(lcDaySelection, "index left out: %s", qPrintable(error.message()));
+            all = false;
+        }
     }
+    return all;
 }
 
 void tuneForDaySelections(store::Query& query)

@@ -49,8 +49,9 @@ void buildDaySelection(store::Query& query, DaySelection variant, const QDate& d
 // candidates of a day (by date, weekday name, day of month, month and day,
 // and the end of a period) instead of reading every task. The statements
 // stay as they are; the engine picks the indexes up by itself. Run once the
-// tables exist, before the first selection.
-void ensureDaySelectionIndexes(store::Query& general);
+// tables exist, before the first selection. False when some could not be
+// created (a write-protected archive): the selections work without them.
+bool ensureDaySelectionIndexes(store::Query& general);
 
 // Sizes the connection's page cache for repeated selections. Changes nothing
 // in the file, so it suits read-only runs too.

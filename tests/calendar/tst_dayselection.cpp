@@ -266,11 +266,33 @@ private slots:
     void indexesAreCreatedOnce()
     {
         ArchiveFixture& a = *m_archive;
-        ensureDaySelectionIndexes(*a.general);
-        ensureDaySelectionIndexes(*a.general);
+        QVERIFY(ensureDaySelectionIndexes(*a.general));
+        QVERIFY(ensureDaySelectionIndexes(*a.general));
         a.general->setSql({"SELECT name FROM sqlite_master WHERE type = \"index\" AND tbl_name = \"CRarc66\""});
         a.general->open();
         QCOMPARE(a.general->recordCount(), 5);
+    }
+
+    // A write-protected archive of an earlier build has no indexes and
+    // cannot take them: the selection goes on without them.
+    void indexesThatCannotBeWrittenAreLeftOut()
+    {
+        ArchiveFixture& a = *m_archive;
+        const qint64 key = a.add("O", draftOn(QDate(2026, 3, 4)));
+        const auto run = [&a](const QString& statement) {
+            a.general->setSql({statement});
+            a.general->execSql();
+        };
+        run("DROP INDEX IF EXISTS CRarc66_byday");
+        run("PRAGMA query_only = 1");
+        const bool created = ensureDaySelectionIndexes(*a.general);
+        buildDaySelection(*a.general, DaySelection::DailyView, QDate(2026, 3, 4), a.locale);
+        const int found = a.general->recordCount();
+        const qint64 first = a.general->fieldByName("codimp").asInteger();
+        run("PRAGMA query_only = 0");
+        QVERIFY(!created);
+        QCOMPARE(found, 1);
+        QCOMPARE(first, key);
     }
 
     void startOfDayCheck_data()
