@@ -1,5 +1,7 @@
 #include "qtprinter.h"
 
+#include "dialogowner.h"
+
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,8 +12,9 @@ bool QtPrinter::printImage(const QImage& image, const QString& documentName)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
-    QPrintDialog dialog(&printer, m_parent);
+    QPrintDialog dialog(&printer, dialogOwner(m_parent));
     dialog.setWindowTitle(documentName);
+    keepAboveOwner(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     QPainter painter;

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace platform {
 
-// Message boxes and dialogs of Qt, parented to the main window when given.
+// Message boxes and dialogs of Qt. Each opens on top of the dialog the user
+// is working in, or of the main window when given.
 class QtPrompter final : public Prompter
 {
 public:
