@@ -18,6 +18,7 @@
 #include "app/ui/advancedpanel.h"
 #include "platform/clock.h"
 #include "app/window/escapekey.h"
+#include "app/window/listmenu.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
 #include "platform/desktop.h"
@@ -27,6 +28,7 @@
 #include "store/settings.h"
 #include "themes/colourtext.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -176,6 +178,33 @@ void TMainForm::buildPages()
     connectToday();
     connectLists();
     connectTaskDialogs();
+    buildListMenu();
+}
+
+void TMainForm::buildListMenu()
+{
+    // The commands the menu presses are the active section's own buttons.
+    const auto button = [this](const char* command) -> QAbstractButton* {
+        static constexpr std::array<const char*, Today + 1> Suffixes{"Shot", "Year", "Month",
+                                                                     "Week", "Today"};
+        const int index = m_pages->currentIndex();
+        if (index < 0 || index > Today)
+            return nullptr;
+        return m_sectionPages[index]->findChild<QAbstractButton*>(QLatin1String(command) +
+                                                                  QLatin1String(Suffixes[index]));
+    };
+    ListMenu::Hooks hooks;
+    hooks.deleteButton = [button] { return button("SpeedButtonDel"); };
+    hooks.modifyButton = [button] { return button("SpeedButtonMod"); };
+    hooks.locked = [this] { return m_state.programLocked; };
+    hooks.readOnly = [this] { return m_dialogDeps->readOnly(); };
+    m_listMenu = new ListMenu(std::move(hooks), this);
+    connect(m_listMenu, &ListMenu::insertTaskRequested, this, &TMainForm::newTask);
+    m_listMenu->attachTo(m_titleBar);
+    for (calendar::ui::TaskListTab* list : m_lists)
+        m_listMenu->attachTo(list);
+    if (auto* frame = m_today->findChild<QWidget*>(QStringLiteral("Panel_Contorno_Today")))
+        m_listMenu->attachTo(frame);
 }
 
 void TMainForm::connectTaskDialogs()

@@ -28,6 +28,7 @@ namespace app {
 class ArchiveFolder;
 class ReminderParts;
 class SectionTabBar;
+class ListMenu;
 namespace ui {
 class OptionsTab;
 }
@@ -140,6 +141,7 @@ private:
     void connectToday();
     void connectLists();
     void connectTaskDialogs();
+    void buildListMenu();
     void newTask(QChar kind);
     void modifyTask(qint64 codimp, bool enlargedNote);
     void taskSaved(const QString& kind);
@@ -164,6 +166,7 @@ private:
     TitleBar* m_titleBar = nullptr;
     QTabWidget* m_pages = nullptr;
     SectionTabBar* m_tabBar = nullptr;
+    ListMenu* m_listMenu = nullptr;
     std::array<QWidget*, SectionCount> m_sectionPages{};
     ui::OptionsTab* m_options = nullptr;
     calendar::ui::TodayView* m_today = nullptr;

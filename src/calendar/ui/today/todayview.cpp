@@ -56,7 +56,6 @@ TodayView::TodayView(store::Database& database, store::Settings& settings,
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     m_grid->verticalHeader()->hide();
     m_grid->setShowGrid(true);
     m_grid->setWordWrap(false);
@@ -227,10 +226,6 @@ void TodayView::buildMenus()
     m_findItem = m_attachMenu->addAction(QStringLiteral("Find"));
     m_attachMenu->addSeparator();
     m_attachMenu->addAction(QStringLiteral("Cancel"));
-
-    m_gridMenu = new QMenu(this);
-    m_gridMenu->addAction(QStringLiteral("Modify"), this, &TodayView::modifySelected);
-    m_gridMenu->addAction(QStringLiteral("Delete"), this, &TodayView::deleteSelected);
 }
 
 void TodayView::applySettings()
@@ -301,10 +296,6 @@ void TodayView::setLeftPanelShown(bool shown)
 void TodayView::connectGrid()
 {
     setRecordGrid({m_grid, DailyModel::Presenza, m_memo, m_modify});
-    connect(m_grid, &QTableView::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (hasSelection())
-            m_gridMenu->popup(m_grid->viewport()->mapToGlobal(pos));
-    });
 }
 
 void TodayView::showEvent(QShowEvent* event)

@@ -170,7 +170,6 @@ private:
     QMenu* m_attachMenu = nullptr;
     QAction* m_attachItem = nullptr;
     QAction* m_findItem = nullptr;
-    QMenu* m_gridMenu = nullptr;
 };
 
 } // namespace calendar::ui
