@@ -329,8 +329,8 @@ void Database::execPlain(const char* sql)
         fail(rc);
 }
 
-void Database::run(const Translation& translation, const QHash<QString, ParameterValue>& params,
-                   ResultSet* rows)
+Database::Written Database::run(const Translation& translation,
+                                const QHash<QString, ParameterValue>& params, ResultSet* rows)
 {
     if (!m_db)
         throw SqlError(errorclass::Database, QStringLiteral("No database is open"));
@@ -346,9 +346,14 @@ void Database::run(const Translation& translation, const QHash<QString, Paramete
         }
     }
 
+    // The connection's own counters: nothing another process does moves them.
+    sqlite3_set_last_insert_rowid(m_db, 0);
+    Written written;
+
     if (statements.size() == 1) {
-        runOne(statements.front(), params, rowsFrom == 0 ? rows : nullptr);
-        return;
+        written.rowsChanged = runOne(statements.front(), params, rowsFrom == 0 ? rows : nullptr);
+        written.insertedKey = sqlite3_last_insert_rowid(m_db);
+        return written;
     }
 
     // Several statements run all or nothing. An immediate transaction takes the
@@ -358,8 +363,10 @@ void Database::run(const Translation& translation, const QHash<QString, Paramete
     execPlain(nested ? "SAVEPOINT corvandine_text" : "BEGIN IMMEDIATE");
     try {
         for (size_t i = 0; i < statements.size(); ++i)
-            runOne(statements[i], params, i == rowsFrom ? rows : nullptr);
+            written.rowsChanged += runOne(statements[i], params, i == rowsFrom ? rows : nullptr);
         execPlain(nested ? "RELEASE corvandine_text" : "COMMIT");
+        written.insertedKey = sqlite3_last_insert_rowid(m_db);
+        return written;
     } catch (...) {
         if (nested) {
             sqlite3_exec(m_db, "ROLLBACK TO corvandine_text", nullptr, nullptr, nullptr);
@@ -371,9 +378,13 @@ void Database::run(const Translation& translation, const QHash<QString, Paramete
     }
 }
 
-void Database::runOne(const SqliteStatement& statement,
-                      const QHash<QString, ParameterValue>& params, ResultSet* rows)
+qint64 Database::runOne(const SqliteStatement& statement,
+                        const QHash<QString, ParameterValue>& params, ResultSet* rows)
 {
+    // The engine's count of the last write is left standing by statements
+    // that write nothing (a SELECT, a CREATE): only a statement that moved the
+    // running total wrote rows, and its own count leaves out what triggers did.
+    const qint64 totalBefore = sqlite3_total_changes64(m_db);
     sqlite3_stmt* stmt = prepared(statement.sql);
     StatementReset guard{stmt};
 
@@ -422,7 +433,7 @@ void Database::runOne(const SqliteStatement& statement,
             rows->reset(names, std::move(kinds));
         }
         if (rc == SQLITE_DONE)
-            break;
+            return sqlite3_total_changes64(m_db) != totalBefore ? sqlite3_changes64(m_db) : 0;
         if (!rows)
             continue;
         for (int c = 0; c < columns; ++c) {

@@ -59,11 +59,21 @@ public:
         int timeoutMs = 15000;
     };
 
+    // What a statement text wrote: the rows it inserted, changed or deleted,
+    // and the key of the row it inserted last (0 when it inserted none). Both
+    // belong to the one run, so they hold even when another process writes to
+    // the same file at the same time.
+    struct Written
+    {
+        qint64 rowsChanged = 0;
+        qint64 insertedKey = 0;
+    };
+
     // Runs every statement of `translation` with the given parameters. A text of
     // several statements runs all or nothing. When `rows` is given, the result of
     // the last statement that returns rows is read into it.
-    void run(const Translation& translation, const QHash<QString, ParameterValue>& params,
-             ResultSet* rows);
+    Written run(const Translation& translation, const QHash<QString, ParameterValue>& params,
+                ResultSet* rows);
 
     // Translation of a program statement text, cached by text.
     std::shared_ptr<const Translation> translate(const QString& text);
@@ -73,8 +83,9 @@ private:
     void configureConnection();
     sqlite3_stmt* prepared(const QByteArray& sql);
     void finalizeAll();
-    void runOne(const SqliteStatement& statement, const QHash<QString, ParameterValue>& params,
-                ResultSet* rows);
+    // Returns the number of rows the statement wrote.
+    qint64 runOne(const SqliteStatement& statement, const QHash<QString, ParameterValue>& params,
+                  ResultSet* rows);
     void execPlain(const char* sql);
     [[noreturn]] void fail(int code, const QString& context = QString()) const;
 

@@ -366,7 +366,10 @@ void Query::setNull(const QString& name)
 void Query::execSql()
 {
     close();
-    m_db.run(translation(), m_params, nullptr);
+    m_rowsAffected = m_insertedKey = 0;
+    const Database::Written written = m_db.run(translation(), m_params, nullptr);
+    m_rowsAffected = written.rowsChanged;
+    m_insertedKey = written.insertedKey;
 }
 
 void Query::open()

@@ -130,6 +130,11 @@ public:
 
     // Runs the text without keeping rows.
     void execSql();
+    // What the last execSql() wrote: the rows it inserted, changed or deleted
+    // (an update of a row that no longer exists changes none), and the key of
+    // the row it inserted last, 0 when it inserted none.
+    qint64 rowsAffected() const { return m_rowsAffected; }
+    qint64 insertedKey() const { return m_insertedKey; }
     // Runs the text and keeps the rows of its (last) SELECT; the cursor is on the first row.
     void open();
     void close();
@@ -166,6 +171,8 @@ private:
     std::shared_ptr<const Translation> m_translation;
     QHash<QString, ParameterValue> m_params;
     ResultSet m_rows;
+    qint64 m_rowsAffected = 0;
+    qint64 m_insertedKey = 0;
     bool m_active = false;
     int m_row = 0;
     bool m_eof = true;

@@ -12,17 +12,30 @@ using namespace store;
 namespace {
 
 // Child mode: insert `count` rows into the file, one statement each, as a
-// second program sharing the archive would.
+// second program sharing the archive would. Each insert must name its own
+// row as the one it inserted, whatever the other program inserts meanwhile.
 int insertRowsAsChild(const QString& path, int count, const QString& tag)
 {
     Database db;
     db.open(path);
     Query q(db);
+    Query check(db);
+    check.setSql({QStringLiteral("SELECT id, qty FROM T WHERE cod = :cod")});
     q.setSql({QStringLiteral("INSERT INTO T (id, qty)"), QStringLiteral("values (:id, :qty)")});
+    int foreign = 0;
     for (int i = 0; i < count; ++i) {
         q.setText(QStringLiteral("id"), tag);
         q.setInteger(QStringLiteral("qty"), i);
         q.execSql();
+        check.setInteger(QStringLiteral("cod"), q.insertedKey());
+        check.open();
+        if (check.isEmpty() || check.fieldByName(QStringLiteral("id")).asString() != tag ||
+            check.fieldByName(QStringLiteral("qty")).asInteger() != i)
+            ++foreign;
+    }
+    if (foreign) {
+        fprintf(stderr, "%d inserts named a row that was not theirs\n", foreign);
+        return 2;
     }
     return 0;
 }
@@ -242,6 +255,38 @@ private slots:
         q.setSql({QStringLiteral("INSERT INTO T (id) values (\"one\"); DELETE FROM T WHERE cod = 1")});
         q.execSql();
         QCOMPARE(codesWhere(QStringLiteral("cod < 10")), QList<qint64>({2, 3, 4, 5}));
+    }
+
+    void writesAreCounted_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("rows");
+        QTest::addColumn<qint64>("key");
+        QTest::newRow("insert") << "INSERT INTO T (id) values (\"new\")" << 1LL << 5LL;
+        QTest::newRow("update of two") << "UPDATE T SET qty = 7 WHERE num > 10" << 2LL << 0LL;
+        QTest::newRow("update of a deleted row")
+            << "UPDATE T SET qty = 7 WHERE cod = 99" << 0LL << 0LL;
+        QTest::newRow("delete") << "DELETE FROM T WHERE cod = 1" << 1LL << 0LL;
+        QTest::newRow("insert from select")
+            << "INSERT INTO T (id) SELECT id FROM T WHERE ok = true" << 1LL << 5LL;
+        QTest::newRow("insert from an empty select")
+            << "INSERT INTO T (id) SELECT id FROM T WHERE cod > 99" << 0LL << 0LL;
+        QTest::newRow("several statements")
+            << "INSERT INTO T (id) values (\"a\"); INSERT INTO T (id) values (\"b\"); "
+               "UPDATE T SET qty = 1 WHERE cod < 3"
+            << 4LL << 6LL;
+        QTest::newRow("a new table") << "CREATE TABLE U ( a INTEGER )" << 0LL << 0LL;
+    }
+    void writesAreCounted()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, rows);
+        QFETCH(qint64, key);
+        Query q(m_db);
+        q.addSql(text);
+        q.execSql();
+        QCOMPARE(q.rowsAffected(), rows);
+        QCOMPARE(q.insertedKey(), key);
     }
 
     void alterAddsColumnsToATableWithData()
