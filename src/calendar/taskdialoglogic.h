@@ -105,6 +105,12 @@ QString yearsCountLabel(bool counting, const QDate& taskDate, const QDate& today
                         const QLocale& locale);
 inline const QString YearsCountCaption = QStringLiteral("The task starts from an year");
 
+// Modify found no task to save into: another program sharing the archive
+// deleted it while the dialog was open. The dialog stays open with the text.
+inline const QString TaskGoneMessage = QStringLiteral(
+    "This task no longer exists: another program using the same archive has deleted it.\r"
+    "Nothing has been saved; what you typed is still in the window.");
+
 // "Done: Friday 3 April 2026" or "Done: not yet."
 QString doneLine(const DoneState& done, const QLocale& locale);
 

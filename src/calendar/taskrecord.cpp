@@ -226,7 +226,7 @@ void TaskWriter::bindDraft(const QString& kind, const TaskDraft& draft)
     }
 }
 
-void TaskWriter::insert(const QString& kind, const TaskDraft& draft, const QDate& shownDate)
+qint64 TaskWriter::insert(const QString& kind, const TaskDraft& draft, const QDate& shownDate)
 {
     const bool linked = kind == kind::Yearly && draft.linkedContact.has_value();
     m_query.setSql(insertStatement(kind, linked));
@@ -238,9 +238,10 @@ void TaskWriter::insert(const QString& kind, const TaskDraft& draft, const QDate
     m_query.setDate(P_fatto, done.fatto);
     m_query.setText(P_flagfatto, done.flagfatto);
     m_query.execSql();
+    return m_query.insertedKey();
 }
 
-void TaskWriter::update(const QString& kind, qint64 codimp, const TaskDraft& draft,
+bool TaskWriter::update(const QString& kind, qint64 codimp, const TaskDraft& draft,
                         const QDate& storedDate, const DoneState& storedDone,
                         const QDate& shownDate)
 {
@@ -251,6 +252,7 @@ void TaskWriter::update(const QString& kind, qint64 codimp, const TaskDraft& dra
     m_query.setDate(P_fatto, done.fatto);
     m_query.setText(P_flagfatto, done.flagfatto);
     m_query.execSql();
+    return m_query.rowsAffected() > 0;
 }
 
 void TaskWriter::setDone(qint64 codimp, const DoneState& done)

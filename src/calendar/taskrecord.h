@@ -117,11 +117,12 @@ class TaskWriter final
 public:
     TaskWriter(store::Query& query, QLocale locale);
 
-    // A new task of `kind`, open (never done).
-    void insert(const QString& kind, const TaskDraft& draft, const QDate& shownDate);
+    // A new task of `kind`, open (never done). Returns its key.
+    qint64 insert(const QString& kind, const TaskDraft& draft, const QDate& shownDate);
     // Rewrites the columns the kind's dialog owns. A yearly update leaves
-    // `dayindex`, the contact link, alone.
-    void update(const QString& kind, qint64 codimp, const TaskDraft& draft,
+    // `dayindex`, the contact link, alone. False when the task is no longer
+    // there (another program sharing the archive deleted it): nothing was saved.
+    [[nodiscard]] bool update(const QString& kind, qint64 codimp, const TaskDraft& draft,
                 const QDate& storedDate, const DoneState& storedDone, const QDate& shownDate);
     void setDone(qint64 codimp, const DoneState& done);
     void remove(qint64 codimp);

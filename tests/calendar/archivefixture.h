@@ -48,8 +48,7 @@ struct ArchiveFixture
     qint64 add(const QString& kind, const calendar::TaskDraft& draft,
                const QDate& shown = QDate(2026, 1, 1))
     {
-        writer().insert(kind, draft, shown);
-        return lastKey();
+        return writer().insert(kind, draft, shown);
     }
 
     // The current row of a task, for reading its columns.

@@ -159,7 +159,8 @@ private slots:
         const qint64 key = a.add("Y", d);
         d.date = QDate(1980, 7, 15);
         d.linkedContact.reset();
-        a.writer().update("Y", key, d, QDate(1980, 7, 14), {QDate(1900, 1, 1), "N"}, QDate(2026, 1, 1));
+        QVERIFY(a.writer().update("Y", key, d, QDate(1980, 7, 14), {QDate(1900, 1, 1), "N"},
+                                  QDate(2026, 1, 1)));
         auto row = a.row(key);
         QCOMPARE(cell(*row, "dayindex"), QString("42"));
         QCOMPARE(cell(*row, "data"), QString("07/15"));

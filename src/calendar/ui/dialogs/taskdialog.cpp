@@ -247,11 +247,7 @@ bool TaskDialog::saveNew()
     if (m_description->text().isEmpty() || !timesAccepted())
         return false;
     capitalizeFields();
-    TaskWriter(m_query, locale()).insert(m_kind, draft(), shownDate());
-    store::Query key(m_deps.database);
-    key.setSql({QStringLiteral("SELECT MAX(codimp) AS k FROM CRarc66")});
-    key.open();
-    m_codimp = key.fieldByName(QStringLiteral("k")).asInteger();
+    m_codimp = TaskWriter(m_query, locale()).insert(m_kind, draft(), shownDate());
     m_savedAny = true;
     emit taskSaved(m_kind, m_codimp);
     return true;
@@ -278,8 +274,11 @@ void TaskDialog::modify()
     if (m_description->text().isEmpty() || !timesAccepted())
         return;
     capitalizeFields();
-    TaskWriter(m_query, locale())
-        .update(m_kind, m_codimp, draft(), m_storedDate, m_storedDone, shownDate());
+    if (!TaskWriter(m_query, locale())
+             .update(m_kind, m_codimp, draft(), m_storedDate, m_storedDone, shownDate())) {
+        m_deps.services.prompter.tell(TaskGoneMessage, platform::Prompter::Kind::Warning);
+        return;
+    }
     m_savedAny = true;
     emit taskSaved(m_kind, m_codimp);
     accept();
