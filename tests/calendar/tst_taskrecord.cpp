@@ -131,7 +131,7 @@ private slots:
 
         // Same date: the done state survives the edit.
         TaskDraft edited = draftOn(start, "gym and pool");
-        w.update("W", key, edited, start, {shown, "Y"}, shown);
+        QVERIFY(w.update("W", key, edited, start, {shown, "Y"}, shown));
         auto row = a.row(key);
         QCOMPARE(cell(*row, "id"), QString("Gym and pool"));
         QCOMPARE(row->fieldByName("fatto").asDate(), shown);
@@ -139,7 +139,7 @@ private slots:
 
         // Moved by a day: open again, and the weekday name follows the date.
         edited.date = start.addDays(1);
-        w.update("W", key, edited, start, {shown, "Y"}, shown);
+        QVERIFY(w.update("W", key, edited, start, {shown, "Y"}, shown));
         row = a.row(key);
         QCOMPARE(row->fieldByName("fatto").asDate(), shown.addDays(-150000));
         QCOMPARE(cell(*row, "flagfatto"), QString("N"));
