@@ -246,6 +246,11 @@ void Database::reopen()
     open(path);
 }
 
+bool Database::inTransaction() const
+{
+    return m_db && !sqlite3_get_autocommit(m_db);
+}
+
 void Database::setBusyTimeout(int msecs)
 {
     m_busyWait.timeoutMs = msecs;
@@ -327,6 +332,12 @@ void Database::execPlain(const char* sql)
     const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
+}
+
+void Database::execQuietly(const char* sql) noexcept
+{
+    if (m_db)
+        sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
 }
 
 Database::Written Database::run(const Translation& translation,

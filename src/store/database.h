@@ -42,6 +42,8 @@ public:
     void close();
     void reopen();
     bool isOpen() const { return m_db != nullptr; }
+    // Whether a transaction is open on this connection.
+    bool inTransaction() const;
     QString path() const { return m_path; }
 
     bool tableExists(const QString& name);
@@ -79,6 +81,7 @@ public:
     std::shared_ptr<const Translation> translate(const QString& text);
 
 private:
+    friend class Transaction;
     void openFile(const QString& path, bool create);
     void configureConnection();
     sqlite3_stmt* prepared(const QByteArray& sql);
@@ -87,6 +90,7 @@ private:
     qint64 runOne(const SqliteStatement& statement, const QHash<QString, ParameterValue>& params,
                   ResultSet* rows);
     void execPlain(const char* sql);
+    void execQuietly(const char* sql) noexcept; // errors are dropped
     [[noreturn]] void fail(int code, const QString& context = QString()) const;
 
     sqlite3* m_db = nullptr;

@@ -3,6 +3,7 @@
 #include "database.h"
 #include "query.h"
 #include "sqlerror.h"
+#include "transaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -286,19 +287,11 @@ QString ArchiveBuilder::build()
     // One transaction for the whole build: a new archive is written in one
     // go instead of a disk flush per statement, and an upgrade that fails
     // half-way leaves the archive as it was.
-    exec({QStringLiteral("BEGIN IMMEDIATE")});
     bool dropped = false;
-    try {
+    {
+        Transaction transaction(m_db);
         dropped = buildSteps();
-        exec({QStringLiteral("COMMIT")});
-    } catch (...) {
-        m_general.setSql({QStringLiteral("ROLLBACK")});
-        try {
-            m_general.execSql();
-        } catch (const SqlError&) {
-            // Nothing was left to roll back.
-        }
-        throw;
+        transaction.commit();
     }
     // The marker goes only once the reset is stored; one that stays (or
     // cannot be deleted) drops the settings again at the next start.

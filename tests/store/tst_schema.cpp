@@ -1,6 +1,7 @@
 #include "store/database.h"
 #include "store/query.h"
 #include "store/schema.h"
+#include "store/sqlerror.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +21,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_program;
     std::unique_ptr<Database> m_db;
     QList<QChar> m_seeded;
+    QChar m_failAt; // a section whose seeding fails
 
     QString build(bool migrationPending = true)
     {
@@ -29,7 +31,11 @@ private:
         env.archiveFolder = m_archive->path();
         env.programFolder = m_program->path();
         env.migrationNoticePending = migrationPending;
-        env.groupsSeeded = [this](QChar section) { m_seeded.append(section); };
+        env.groupsSeeded = [this](QChar section) {
+            if (section == m_failAt)
+                throw SqlError(errorclass::Database, QStringLiteral("disk full"));
+            m_seeded.append(section);
+        };
         return ArchiveBuilder(*m_db, general, settings, env).build();
     }
 
@@ -94,6 +100,7 @@ private slots:
         m_db = std::make_unique<Database>();
         m_db->create(m_archive->filePath(QStringLiteral("coarc.abs")));
         m_seeded.clear();
+        m_failAt = QChar();
     }
 
     void emptyFolderGetsTheWholeLayout()
@@ -113,6 +120,20 @@ private slots:
         QCOMPARE(groups(u'L'), todoSeedGroups());
         QCOMPARE(groups(u'C').size() + groups(u'N').size() + groups(u'L').size(), 20 + 15 + 8);
         QCOMPARE(m_seeded, QList<QChar>({u'C', u'N', u'L'}));
+    }
+
+    void aBuildThatFailsHalfWayLeavesTheArchiveAsItWas()
+    {
+        m_failAt = u'L';
+        QVERIFY_THROWS_EXCEPTION(SqlError, build());
+        QCOMPARE(m_seeded, QList<QChar>({u'C', u'N'}));
+        for (const QString& table : allTables)
+            QVERIFY2(!m_db->tableExists(table), qPrintable(table));
+        // Nothing is left open: the next start builds the whole layout.
+        m_failAt = QChar();
+        build();
+        for (const QString& table : allTables)
+            QVERIFY2(m_db->tableExists(table), qPrintable(table));
     }
 
     void defaultSettingsRow_data()
