@@ -13,6 +13,9 @@
 #include <QDir>
 #include <QTextStream>
 #include <cstdio>
+#include <numeric>
+#include <tuple>
+#include <vector>
 
 namespace app {
 namespace {
@@ -25,6 +28,21 @@ const QString VersionOption = QStringLiteral("--version");
 
 constexpr int MaxDays = 36600; // a century is more than anyone asks for
 const QString AgendaColumns = QStringLiteral("SELECT orario, orario2, flag, id FROM CRarc66 ");
+
+// The rows of a day by start time, end time and description, as the
+// statement orders them. The agenda never writes, so an archive that still
+// holds one-digit hours of an earlier build ("9 :30") is put in order here.
+std::vector<int> inTimeOrder(const store::ResultSet& rows, int from, int to, int description)
+{
+    std::vector<int> order(size_t(rows.rowCount()));
+    std::iota(order.begin(), order.end(), 0);
+    const auto key = [&](int r) {
+        return std::tuple(calendar::storedTimeText(rows.text(r, from)),
+                          calendar::storedTimeText(rows.text(r, to)), rows.text(r, description));
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+    return order;
+}
 
 struct CommandLine
 {
@@ -190,9 +208,10 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
             const int kind = rows.columnIndex(QStringLiteral("flag"));
             const int description = rows.columnIndex(QStringLiteral("id"));
             const QString date = day.toString(Qt::ISODate);
-            for (int r = 0; r < rows.rowCount(); ++r) {
-                out << date << '\t' << field(rows.text(r, from)) << '\t' << field(rows.text(r, to))
-                    << '\t' << field(rows.text(r, kind)) << '\t' << field(rows.text(r, description))
+            for (const int r : inTimeOrder(rows, from, to, description)) {
+                out << date << '\t' << field(calendar::storedTimeText(rows.text(r, from))) << '\t'
+                    << field(calendar::storedTimeText(rows.text(r, to))) << '\t'
+                    << field(rows.text(r, kind)) << '\t' << field(rows.text(r, description))
                     << '\n';
             }
         }

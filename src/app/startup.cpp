@@ -7,6 +7,7 @@
 #include "calendar/dailyview.h"
 #include "calendar/dayselection.h"
 #include "calendar/repository.h"
+#include "calendar/taskrecord.h"
 #include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
 #include "app/reminderparts.h"
@@ -169,6 +170,7 @@ std::optional<int> TMainForm::openAndBuildArchive()
         // alarm clock: give it its indexes and a page cache.
         calendar::ensureDaySelectionIndexes(*m_general);
         calendar::tuneForDaySelections(*m_general);
+        calendar::repairOneDigitHours(*m_general);
     } catch (const store::SqlError& error) {
         m_services.prompter.tell(store::Settings::errorText(error), Kind::Warning);
         return 2;

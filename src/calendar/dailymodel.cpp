@@ -1,6 +1,7 @@
 #include "dailymodel.h"
 
 #include "dailyview.h"
+#include "tasktexts.h"
 
 namespace calendar {
 
@@ -38,11 +39,9 @@ QVariant DailyModel::data(const QModelIndex& index, int role) const
     int column = -1;
     switch (index.column()) {
     case From:
-        column = c.orario;
-        break;
     case To:
-        column = c.orario2;
-        break;
+        column = index.column() == From ? c.orario : c.orario2;
+        return column < 0 ? QString() : storedTimeText(m_view.rows().text(index.row(), column));
     case Description:
         column = c.id;
         break;

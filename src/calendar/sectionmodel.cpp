@@ -2,6 +2,7 @@
 
 #include "taskrecord.h"
 #include "tasksection.h"
+#include "tasktexts.h"
 
 #include <algorithm>
 
@@ -85,6 +86,7 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
         return dateCell(row);
     case From:
     case To:
+        return storedTimeText(m_section.text(row, fieldName(index.column())));
     case Description:
         return m_section.text(row, fieldName(index.column()));
     default:

@@ -94,7 +94,9 @@ bool isValidTimeText(const QString& text, const QLocale& locale)
         return true;
     if (text.size() != 5 || text.mid(2, 1) != timeSeparator(locale))
         return false;
-    const QString hour = text.left(2).trimmed();
+    // Only the hour's first place may stay blank: "9 :30" is refused, as it
+    // would sort after every other time.
+    const QString hour = text.at(0) == u' ' ? text.mid(1, 1) : text.left(2);
     const QString minutes = text.right(2);
     if (!allDigits(hour) || !allDigits(minutes))
         return false;

@@ -58,9 +58,9 @@ enum class TimeField
     To
 };
 
-// A time field holds five characters: the hour in two places (one may be
-// blank), the locale's time separator, the minutes in two digits. The empty
-// time text is always accepted; anything else must be a time of day.
+// A time field holds five characters: the hour in two places (the first may
+// be blank), the locale's time separator, the minutes in two digits. The
+// empty time text is always accepted; anything else must be a time of day.
 bool isValidTimeText(const QString& text, const QLocale& locale);
 QString invalidTimeMessage(TimeField field);
 // The message for the first field that cannot be saved, or nothing.

@@ -4,6 +4,7 @@
 #include "tasktexts.h"
 
 #include "store/query.h"
+#include "store/sqlerror.h"
 
 namespace calendar {
 namespace {
@@ -177,6 +178,50 @@ QString capitalizedFirst(const QString& text)
     return text.left(1).toUpper() + text.mid(1);
 }
 
+bool repairOneDigitHours(store::Query& general)
+{
+    // A digit and a blank, in either order, then the separator and two digits.
+    const auto blankAfter = [](const QString& column) -> QString {
+        return column + QStringLiteral(" GLOB \"[0-9] ?[0-9][0-9]\"");
+    };
+    const auto blankBefore = [](const QString& column) -> QString {
+        return column + QStringLiteral(" GLOB \" [0-9]?[0-9][0-9]\"");
+    };
+    const QString columns[] = {QStringLiteral("orario"), QStringLiteral("orario2")};
+    QStringList found;
+    QStringList repaired;
+    for (const QString& c : columns) {
+        found << blankAfter(c) << blankBefore(c);
+        repaired << c + QStringLiteral(" = CASE WHEN ") + blankAfter(c) +
+                        QStringLiteral(" THEN \"0\" || substr(") + c +
+                        QStringLiteral(", 1, 1) || substr(") + c + QStringLiteral(", 3) WHEN ") +
+                        blankBefore(c) + QStringLiteral(" THEN \"0\" || substr(") + c +
+                        QStringLiteral(", 2) ELSE ") + c + QStringLiteral(" END");
+    }
+    const QString where = QStringLiteral(" WHERE ") + found.join(QStringLiteral(" OR "));
+
+    for (const QString& table : {QStringLiteral("CRarc66"), QStringLiteral("CRshot80")}) {
+        // Looking first keeps a sound archive from being written at every start.
+        general.setSql(
+            {QStringLiteral("SELECT codimp FROM ") + table + where + QStringLiteral(" LIMIT 1")});
+        general.open();
+        const bool needed = !general.isEmpty();
+        general.close();
+        if (!needed)
+            continue;
+        try {
+            // One statement a table: each table is repaired whole or not at
+            // all, and reads right either way.
+            general.setSql({QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") +
+                            repaired.join(QStringLiteral(", ")) + where});
+            general.execSql();
+        } catch (const store::SqlError&) {
+            return false;
+        }
+    }
+    return true;
+}
+
 TaskWriter::TaskWriter(store::Query& query, QLocale locale)
     : m_query(query), m_locale(std::move(locale))
 {
@@ -199,8 +244,8 @@ void TaskWriter::bindDraft(const QString& kind, const TaskDraft& draft)
     q.setText(P_id, capitalizedFirst(draft.description));
     q.setText(P_note, draft.note);
     q.setDate(P_datefull, draft.date);
-    q.setText(P_orario, draft.from);
-    q.setText(P_orario2, draft.to);
+    q.setText(P_orario, storedTimeText(draft.from));
+    q.setText(P_orario2, storedTimeText(draft.to));
     q.setText(P_ricerca, capitalizedFirst(draft.searchKey));
     q.setText(P_allegato, draft.attachment);
     q.setText(P_anticipa, yesNo(draft.remindInAdvance));

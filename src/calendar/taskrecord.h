@@ -84,6 +84,15 @@ private:
     QString m_monthDay = QStringLiteral("__/__");
 };
 
+// Earlier builds stored a one-digit hour as "9 :30", which sorts after
+// "23:59" wherever a list is ordered by its time text, and older archives may
+// hold " 9:30" beside "08:00". This gives every such start and end time of
+// the task and repository tables its leading zero. An archive that holds
+// none is only read. One that cannot be written (read-only media) is left
+// as it is and false comes back: its times still read right, only their
+// order in the lists may be off.
+bool repairOneDigitHours(store::Query& general);
+
 // The values a task dialog collects. Which of the kind-dependent fields
 // count depends on the kind.
 struct TaskDraft

@@ -62,9 +62,27 @@ QString emptyTimeText(const QLocale& locale)
     return QStringLiteral("  ") + timeSeparator(locale) + QStringLiteral("  ");
 }
 
+QString storedTimeText(const QString& text)
+{
+    if (text.size() != 5)
+        return text;
+    const QChar first = text.at(0);
+    const QChar second = text.at(1);
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    QChar hour;
+    if (digit(first) && second == u' ')
+        hour = first;
+    else if (first == u' ' && digit(second))
+        hour = second;
+    else
+        return text;
+    return u'0' + QString(hour) + text.mid(2);
+}
+
 QString reloadedTimeText(const QLocale& locale, const QString& stored)
 {
-    return stored.left(2) + timeSeparator(locale) + stored.right(2);
+    const QString time = storedTimeText(stored);
+    return time.left(2) + timeSeparator(locale) + time.right(2);
 }
 
 } // namespace calendar

@@ -31,9 +31,16 @@ QString timeText(const QLocale& locale, const QTime& time);
 // The empty time: two blanks, the separator, two blanks. It sorts before
 // every entered time.
 QString emptyTimeText(const QLocale& locale);
+// An entered time as it is stored: the hour always in two digits, so that
+// the texts sort as the day runs ("09:30" before "10:00", and after the empty
+// time). A one-digit hour with its blank before or after the digit (" 9:30",
+// or "9 :30" as earlier builds stored it) gains its leading zero; any other
+// text comes back unchanged.
+QString storedTimeText(const QString& text);
 // A stored time as a dialog shows it again: its first two and last two
 // characters joined by the current separator, so a time written under
-// another separator is rewritten on the next save.
+// another separator is rewritten on the next save. A one-digit hour reads
+// with its leading zero.
 QString reloadedTimeText(const QLocale& locale, const QString& stored);
 
 } // namespace calendar

@@ -43,7 +43,8 @@ std::optional<QTime> dueTimeOf(const QString& orario, const QLocale& locale)
 QString listingLine(const QString& orario, const QString& orario2, const QString& description)
 {
     const auto shown = [](const QString& time) {
-        return time == QLatin1String("  .  ") ? QStringLiteral("__.__") : time;
+        return time == QLatin1String("  .  ") ? QStringLiteral("__.__")
+                                              : calendar::storedTimeText(time);
     };
     return Indent + QStringLiteral("From ") + shown(orario) + QStringLiteral(" To ")
         + shown(orario2) + QStringLiteral(" -> ") + description + u'\r';

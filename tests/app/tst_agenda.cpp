@@ -90,6 +90,27 @@ private slots:
         QVERIFY(r.out.startsWith("2026-03-16\t09:00"));
     }
 
+    // The agenda only reads: times an earlier build stored with a one-digit
+    // hour are printed and ordered as the clock runs all the same.
+    void oneDigitHoursOfAnEarlierBuildComeInOrder()
+    {
+        ArchiveFixture a;
+        for (const char* from : {"23:59", "9 :30", "10:00", " 8:15"}) {
+            a.general->setSql({QString("INSERT INTO CRarc66 (id, flag, datefull, orario, orario2, "
+                                       "sospeso, flagscad, flagfatto) values (\"at %1\", \"O\", "
+                                       ":d, \"%1\", \"  :  \", \"N\", \"N\", \"N\")")
+                                   .arg(QLatin1String(from))});
+            a.general->setDate("d", QDate(2026, 3, 16));
+            a.general->execSql();
+        }
+        a.db.close();
+        const Run r = run({"--agenda", "2026-03-16", "--archive", a.folder.path()});
+        QCOMPARE(r.out, QString("2026-03-16\t08:15\t  :  \tO\tat  8:15\n"
+                                "2026-03-16\t09:30\t  :  \tO\tat 9 :30\n"
+                                "2026-03-16\t10:00\t  :  \tO\tat 10:00\n"
+                                "2026-03-16\t23:59\t  :  \tO\tat 23:59\n"));
+    }
+
     void emptyDayPrintsNothing()
     {
         const Run r = run({"--agenda", "2026-03-18", "--archive", archive()});

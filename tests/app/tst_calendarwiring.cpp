@@ -22,6 +22,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -218,6 +219,53 @@ private slots:
         QCOMPARE(w.today()->model().view().task(w.today()->selectedRow()).codimp, dentist);
         QCOMPARE(w.reminders()->clock().alarmList().recordCount(), alarms + 1);
         QTRY_VERIFY(lighted->isLighted(day));
+    }
+
+    // A time typed with a one-digit hour takes its place by the clock in
+    // Today and in the One Shot list, and so does one an earlier build
+    // stored as "9 :45", among times of two-digit hours.
+    void oneDigitHoursListInTheirTimeOrder()
+    {
+        r->preset({QStringLiteral("UPDATE CRset63 SET minimized = \"N\"")});
+        r->db.open(r->dir.filePath(QStringLiteral("myarcs/coarc.abs")));
+        for (const char* from : {"23:59", "9 :45", "10:00"}) {
+            store::Query q(r->db);
+            q.setSql({QStringLiteral("INSERT INTO CRarc66 (id, flag, datefull, orario, orario2, "
+                                     "sospeso, flagscad, flagfatto, fatto) values (:id, \"O\", "
+                                     ":d, :id, \"  :  \", \"N\", \"N\", \"N\", :never)")});
+            q.setText(QStringLiteral("id"), QString::fromLatin1(from));
+            q.setDate(QStringLiteral("d"), r->clock.today());
+            q.setDate(QStringLiteral("never"), r->clock.today().addDays(-150000));
+            q.execSql();
+        }
+        r->db.close();
+        TMainForm& w = r->make();
+        QVERIFY(!w.formCreate({}));
+        QTRY_VERIFY(w.isVisible());
+        QTimer::singleShot(0, this, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("Edit_id")), "typed");
+            auto* from = dialog->findChild<QLineEdit*>(QStringLiteral("MaskEdit_Hour"));
+            from->setCursorPosition(0);
+            QTest::keyClicks(from, "9:30");
+            QTest::mouseClick(
+                dialog->findChild<QPushButton*>(QStringLiteral("SpeedButtonAddClose")),
+                Qt::LeftButton);
+        });
+        emit w.today()->insertRequested(u'O');
+
+        const auto listed = [](QAbstractItemView* grid, int fromColumn) {
+            QStringList out;
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                out << grid->model()->index(row, fromColumn).data().toString();
+            return out;
+        };
+        const QStringList inOrder{"09:30", "09:45", "10:00", "23:59"};
+        QCOMPARE(
+            listed(w.today()->findChild<QAbstractItemView*>(QStringLiteral("DBGrid_Today")), 0),
+            inOrder);
+        QCOMPARE(listed(w.taskList(TMainForm::Shot)->findChild<QAbstractItemView*>(), 1), inOrder);
     }
 };
 

@@ -213,6 +213,67 @@ private slots:
         QCOMPARE(cell(*copy, "dayindex"), copyDayindex);
     }
 
+    void timesAreWrittenWithTwoHourDigits()
+    {
+        ArchiveFixture a;
+        TaskDraft d = draftOn(QDate(2026, 5, 4));
+        d.from = " 9:30";
+        d.to = "  :  ";
+        const qint64 key = a.add("O", d);
+        QCOMPARE(cell(*a.row(key), "orario"), QString("09:30"));
+        QCOMPARE(cell(*a.row(key), "orario2"), QString("  :  "));
+        d.to = " 9:45";
+        a.writer().update("O", key, d, d.date, {QDate(1900, 1, 1), "N"}, QDate(2026, 1, 1));
+        QCOMPARE(cell(*a.row(key), "orario2"), QString("09:45"));
+    }
+
+    // An archive written by an earlier build sorts its one-digit hours last;
+    // once repaired, the day's order is the clock's, in both tables.
+    void oneDigitHoursOfEarlierBuildsAreRepaired()
+    {
+        ArchiveFixture a;
+        const auto put = [&a](const char* table, const char* id, const char* from, const char* to) {
+            a.general->setSql({QString("INSERT INTO %1 (id, flag, orario, orario2) values "
+                                       "(\"%2\", \"O\", \"%3\", \"%4\")")
+                                   .arg(QLatin1String(table), QLatin1String(id),
+                                        QLatin1String(from), QLatin1String(to))});
+            a.general->execSql();
+        };
+        put("CRarc66", "late", "23:59", "  :  ");
+        put("CRarc66", "nine", "9 :30", "9 :45");
+        put("CRarc66", "eight", " 8:15", "10:00");
+        put("CRarc66", "open", "  :  ", "  :  ");
+        put("CRshot80", "kept", "7 .05", " 7.10");
+        const auto listed = [&a](const char* table) {
+            store::Query q(a.db);
+            q.setSql(
+                {QString("SELECT * FROM %1 ORDER BY orario,orario2,id").arg(QLatin1String(table))});
+            q.open();
+            QStringList out;
+            for (; !q.eof(); q.next())
+                out << q.fieldByName("id").asString() + " " + q.fieldByName("orario").asString() +
+                           "-" + q.fieldByName("orario2").asString();
+            return out;
+        };
+        QVERIFY(repairOneDigitHours(*a.general));
+        QCOMPARE(listed("CRarc66"), QStringList({"open   :  -  :  ", "eight 08:15-10:00",
+                                                 "nine 09:30-09:45", "late 23:59-  :  "}));
+        QCOMPARE(listed("CRshot80"), QStringList({"kept 07.05-07.10"}));
+
+        // Read-only media: nothing to repair is only read; what cannot be
+        // written is left alone without stopping anyone.
+        a.general->setSql({"PRAGMA query_only = 1"});
+        a.general->execSql();
+        QVERIFY(repairOneDigitHours(*a.general));
+        a.general->setSql({"PRAGMA query_only = 0"});
+        a.general->execSql();
+        put("CRarc66", "left", "9 :00", "  :  ");
+        a.general->setSql({"PRAGMA query_only = 1"});
+        a.general->execSql();
+        QVERIFY(!repairOneDigitHours(*a.general));
+        QCOMPARE(listed("CRarc66").last(), QString("left 9 :00-  :  "));
+    }
+
     void dialogState()
     {
         TaskDialogState s;

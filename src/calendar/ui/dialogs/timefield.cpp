@@ -91,14 +91,19 @@ void TimeField::keyPressEvent(QKeyEvent* event)
     }
     if (typed.size() == 1 && (typed.at(0).isDigit() || typed.at(0) == u' ')) {
         at = nextPlace(at);
-        if (at < Places) {
+        // Only the hour's first place may stay blank.
+        if (at < Places && (typed.at(0) != u' ' || at == 0)) {
             put(at, typed.at(0));
             setCursorPosition(nextPlace(at + 1));
         }
         return;
     }
     if (typed.size() == 1 && typed == m_separator) {
-        // Typing the separator jumps to the minutes, as on a clock.
+        // Typing the separator jumps to the minutes, as on a clock; an hour
+        // of one digit ("9" then ":") becomes "09".
+        const QString t = text();
+        if (t.at(0).isDigit() && t.at(1) == u' ')
+            setText(u'0' + t.left(1) + t.mid(2));
         setCursorPosition(SeparatorPlace + 1);
         return;
     }

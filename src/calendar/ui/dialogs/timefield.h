@@ -7,7 +7,7 @@ namespace calendar::ui {
 
 // "From" and "To": five places, hour, the locale's time separator, minutes.
 // Typing overwrites and steps over the separator; a blank may stand in the
-// hour's first place; letters are refused. The text is always five
+// hour's first place only; letters are refused. The text is always five
 // characters, so an untouched field holds the empty time text.
 class TimeField final : public QLineEdit
 {

@@ -19,7 +19,7 @@ private slots:
         QTest::newRow("midnight") << "00:00" << true;
         QTest::newRow("last minute") << "23:59" << true;
         QTest::newRow("hour with a leading blank") << " 9:30" << true;
-        QTest::newRow("hour with a trailing blank") << "9 :30" << true;
+        QTest::newRow("hour with a trailing blank") << "9 :30" << false;
         QTest::newRow("hour 24") << "24:00" << false;
         QTest::newRow("minute 60") << "12:60" << false;
         QTest::newRow("minutes missing") << "14:  " << false;

@@ -468,7 +468,7 @@ private slots:
         draft.expiry = QDate(2026, 12, 31);
         const qint64 key = f.add("O", draft);
         auto m = f.modifyDialog(key);
-        QCOMPARE(child<QLineEdit>(m.get(), "MaskEdit_Hour")->text(), " 9:05");
+        QCOMPARE(child<QLineEdit>(m.get(), "MaskEdit_Hour")->text(), "09:05");
         QCOMPARE(child<QLineEdit>(m.get(), "MaskEdit_hour2")->text(), "10:30");
         QCOMPARE(child<QPlainTextEdit>(m.get(), "Memo")->toPlainText(), "bring the card");
         QCOMPARE(child<QLineEdit>(m.get(), "Edit_Ricerca")->text(), "Studio");
@@ -481,7 +481,7 @@ private slots:
         QVERIFY(!child<QCheckBox>(m.get(), "CheckBox_DeleteAfter")->isEnabled());
         m->modify();
         auto row = f.row(key);
-        QCOMPARE(cell(*row, "orario"), " 9:05");
+        QCOMPARE(cell(*row, "orario"), "09:05");
         QCOMPARE(row->fieldByName("scadenza").asDate(), QDate(2026, 12, 31));
         QCOMPARE(cell(*row, "flagscad"), "Y");
     }
@@ -665,6 +665,50 @@ private slots:
         QCOMPARE(from->text(), " 9:  ");
         QTest::keyClick(from, Qt::Key_Backspace);
         QCOMPARE(from->text(), "  :  ");
+    }
+
+    // "|" moves the cursor to the minutes, as a click there would.
+    // clang-format off
+    void typedTimesKeepTwoHourDigits_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        QTest::newRow("hour, separator, minutes") << "9:30" << "09:30" << "09:30";
+        QTest::newRow("leading blank") << " 930" << " 9:30" << "09:30";
+        QTest::newRow("two digits") << "0930" << "09:30" << "09:30";
+        QTest::newRow("afternoon") << "14:5" << "14:5 " << "";
+        QTest::newRow("a blank after the hour is not typed") << "9 30" << "93:0 " << "";
+        QTest::newRow("hour left with one digit") << "9|30" << "9 :30" << "";
+    }
+    // clang-format on
+    void typedTimesKeepTwoHourDigits()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, stored);
+        DialogFixture f;
+        auto d = f.newDialog("O");
+        d->show();
+        type(child<QLineEdit>(d.get(), "Edit_id"), "dentist");
+        auto* from = child<QLineEdit>(d.get(), "MaskEdit_Hour");
+        from->setCursorPosition(0);
+        const QStringList parts = typed.split(u'|');
+        type(from, parts.at(0));
+        if (parts.size() > 1) {
+            from->setCursorPosition(3);
+            type(from, parts.at(1));
+        }
+        QCOMPARE(from->text(), shown);
+        click(d.get(), "SpeedButtonAddClose");
+        if (stored.isEmpty()) {
+            QCOMPARE(f.prompter.shownTexts(),
+                     QStringList{"The value entered in the field \"From\" is not a valid time."});
+            QCOMPARE(f.taskCount(), 0);
+            return;
+        }
+        QVERIFY(f.prompter.shown.isEmpty());
+        QCOMPARE(cell(*f.row(f.lastKey()), "orario"), stored);
     }
 
     void enlargedNoteArea()
