@@ -32,6 +32,27 @@ W* named(W* widget, const QString& objectName, const QString& hint = QString())
     return widget;
 }
 
+// A typed count above the top is set back to the top at once; a plain
+// spin box refuses the key instead, so a typed 400 would become 40.
+class DayCountBox final : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override
+    {
+        bool isNumber = false;
+        const int typed = input.toInt(&isNumber);
+        if (isNumber && typed > maximum()) {
+            input = QString::number(maximum());
+            pos = int(input.size());
+            return QValidator::Acceptable;
+        }
+        return QSpinBox::validate(input, pos);
+    }
+};
+
 // The start-tab codes "0" to "7" are the entries of this list; "8", the
 // Options tab itself, has no entry.
 const QStringList& sectionNames()
@@ -161,7 +182,7 @@ QWidget* SpecialPanel::buildImportantTasks()
                      QStringLiteral("CheckBoxFuturo"),
                      QStringLiteral("All'avvio ti segnalerò gli impegni più importanti dei "
                                     "prossimi giorni"));
-    m_futureDays = named(new QSpinBox(box), QStringLiteral("SpinEditFuturo"),
+    m_futureDays = named(new DayCountBox(box), QStringLiteral("SpinEditFuturo"),
                          QStringLiteral("Scegli quanti giorni prima vuoi essere avvertito"));
     m_futureDays->setRange(1, 366);
     m_futureCheck = named(new QPushButton(QStringLiteral("Check for important tasks"), box),

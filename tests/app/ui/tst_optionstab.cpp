@@ -289,6 +289,30 @@ private slots:
         QCOMPARE(stored("solalettura"), "True");
     }
 
+    // clang-format off
+    void typedDayCount_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("within") << "12" << "12";
+        QTest::newRow("the top") << "366" << "366";
+        QTest::newRow("just above") << "367" << "366";
+        QTest::newRow("far above") << "400" << "366";
+    }
+    // clang-format on
+    void typedDayCount()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        find<QCheckBox>("CheckBoxFuturo")->click();
+        auto* days = find<QSpinBox>("SpinEditFuturo");
+        days->selectAll();
+        QTest::keyClicks(days, typed);
+        QTest::keyClick(days, Qt::Key_Return);
+        QCOMPARE(days->text(), stored);
+        QCOMPARE(this->stored("futuro_days"), stored);
+    }
+
     void dateFormatChange()
     {
         QSignalSpy reload(m_tab.get(), &OptionsTab::oneShotFormatChanged);
