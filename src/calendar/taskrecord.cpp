@@ -260,7 +260,10 @@ void TaskWriter::bindDraft(const QString& kind, const TaskDraft& draft)
         q.setFloat(P_dayindex, draft.date.dayOfWeek() % 7 + 1);
         q.setText(P_dayofmonth, marker);
     } else if (kind == kind::Monthly) {
-        q.setText(P_dayofmonth, dayOfMonthText(draft.date));
+        // A stored day is kept as shown even where it is not the day of
+        // the date (an archive may hold "31" beside a date in another month).
+        q.setText(P_dayofmonth,
+                  draft.dayOfMonth.isEmpty() ? dayOfMonthText(draft.date) : draft.dayOfMonth);
         q.setText(P_dayofweek, marker);
     } else if (kind == kind::Yearly) {
         q.setText(P_dayofmonth, draft.countYears ? CountYearsCode : EveryYearCode);

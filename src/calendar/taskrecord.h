@@ -111,6 +111,8 @@ struct TaskDraft
     OneShotOption oneShotOption = OneShotOption::Plain;
     bool everyOther = false; // bi-weekly, bi-monthly, bi-yearly
     bool countYears = false; // yearly: "SI" / "NO"
+    // monthly: the day as the dialog shows it; empty: the day of `date`.
+    QString dayOfMonth;
     std::optional<qint64> linkedContact; // yearly insert only
 };
 

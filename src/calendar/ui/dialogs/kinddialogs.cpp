@@ -126,6 +126,8 @@ void PeriodicTaskDialog::dateChosen()
 void PeriodicTaskDialog::fillKind(TaskDraft& draft) const
 {
     draft.everyOther = m_everyOther->isChecked();
+    if (kind() == kind::Monthly)
+        draft.dayOfMonth = dateLabel()->text();
 }
 
 void PeriodicTaskDialog::loadKind(const StoredTask& stored)

@@ -297,6 +297,10 @@ private slots:
         q.execSql();
         auto m = f.modifyDialog(f.lastKey());
         QCOMPARE(child<QLabel>(m.get(), "Label_DayMonth")->text(), "31");
+        // Saved as shown, never recomputed from the date.
+        m->modify();
+        QCOMPARE(cell(*f.row(f.lastKey()), "dayofmonth"), "31");
+        m = f.modifyDialog(f.lastKey());
         chooseDate(*m, QDate(2026, 4, 9));
         QCOMPARE(child<QLabel>(m.get(), "Label_DayMonth")->text(), "09");
         m->modify();
