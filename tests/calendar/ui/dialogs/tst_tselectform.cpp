@@ -3,6 +3,7 @@
 #include "platform/testing/scriptedprompter.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -142,23 +143,44 @@ private slots:
     // The header's year field and month menu turn the page; the chosen day
     // follows into the new month, so "Usa" (and Enter) hand back what the
     // user sees, not the day the chooser opened on.
-    void typedYearIsKeptByEnter()
+    // Enter goes where the keyboard is, as a user's would; a click on "Usa"
+    // while the year is still being typed chooses the typed year too.
+    void typedYearIsKept_data()
     {
+        QTest::addColumn<bool>("byEnter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("chosen");
+        QTest::newRow("Enter") << true << "2031" << QDate(2031, 2, 14);
+        QTest::newRow("Enter, a leap day gone") << true << "2027" << QDate(2027, 2, 28);
+        QTest::newRow("click on Usa") << false << "2031" << QDate(2031, 2, 14);
+    }
+    void typedYearIsKept()
+    {
+        QFETCH(bool, byEnter);
+        QFETCH(QString, typed);
+        QFETCH(QDate, chosen);
         TaskDialogState state;
         platform::ScriptedPrompter prompter;
         TSelectForm form(state, prompter, english);
-        form.setStartDate(QDate(2026, 2, 14));
+        form.setStartDate(chosen.month() == 2 && chosen.day() == 28 ? QDate(2028, 2, 29)
+                                                                    : QDate(2026, 2, 14));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::mouseClick(form.calendar()->findChild<QToolButton*>("qt_calendar_yearbutton"),
                           Qt::LeftButton);
         auto* year = form.calendar()->findChild<QSpinBox*>("qt_calendar_yearedit");
         QVERIFY(year->isVisible());
+        QTRY_VERIFY(year->hasFocus());
         year->selectAll();
-        QTest::keyClicks(year, "2031");
-        QTest::keyClick(year, Qt::Key_Return);
-        QCOMPARE(form.result(), int(QDialog::Accepted));
-        QCOMPARE(state.taskDialogDate(), QDate(2031, 2, 14));
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        if (byEnter)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        else
+            QTest::mouseClick(form.useButton(), Qt::LeftButton);
+        QTRY_COMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(state.taskDialogDate(), chosen);
     }
 
     void monthTurnedFromTheHeaderMovesTheChosenDay_data()
