@@ -1,8 +1,10 @@
 #include "dialogframe.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace calendar::ui {
 
@@ -51,6 +53,48 @@ bool FrameDragger::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
+}
+
+namespace {
+
+// Shifts `rect` onto `area`; one larger than the area keeps its top-left
+// corner, where the title and the first fields are, in sight.
+QPoint keptOn(QRect rect, const QRect& area)
+{
+    rect.moveLeft(std::max(area.left(), std::min(rect.left(), area.right() - rect.width() + 1)));
+    rect.moveTop(std::max(area.top(), std::min(rect.top(), area.bottom() - rect.height() + 1)));
+    return rect.topLeft();
+}
+
+QRect availableAround(const QWidget* widget)
+{
+    const QScreen* screen = widget->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+void placeOverParent(QWidget* dialog)
+{
+    // The size the layout will settle on, so that nothing resizes the window
+    // between this placement and its mapping.
+    dialog->resize(dialog->size().expandedTo(dialog->minimumSizeHint()));
+    const QWidget* opener = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+    const QRect area = availableAround(opener ? opener : dialog);
+    QRect placed(QPoint(), dialog->size());
+    placed.moveCenter(opener ? opener->frameGeometry().center() : area.center());
+    dialog->move(area.isValid() ? keptOn(placed, area) : placed.topLeft());
+}
+
+void placeBelow(QWidget* popup, const QWidget* field)
+{
+    const QPoint fieldTop = field->mapToGlobal(QPoint(0, 0));
+    const QRect area = availableAround(field);
+    QRect placed(fieldTop + QPoint(0, field->height()), popup->size());
+    if (area.isValid() && placed.bottom() > area.bottom() &&
+        fieldTop.y() - placed.height() >= area.top())
+        placed.moveBottom(fieldTop.y() - 1);
+    popup->move(area.isValid() ? keptOn(placed, area) : placed.topLeft());
 }
 
 void scaleDialog(QWidget* dialog, QSize designed, int percent)

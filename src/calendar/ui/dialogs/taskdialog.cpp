@@ -313,6 +313,7 @@ void TaskDialog::chooseDate()
     c.setMode(m_texts.chooserMode);
     c.setStartDate(chooserStart());
     c.setScalePercent(m_deps.settings.scalePercent());
+    placeBelow(&c, m_dateLabel);
     if (c.exec() != QDialog::Accepted)
         return;
     refreshDate();

@@ -1,5 +1,6 @@
 #include "taskdialogs.h"
 
+#include "dialogframe.h"
 #include "shared/appstate.h"
 
 namespace calendar::ui {
@@ -90,6 +91,7 @@ bool runDialog(TaskDialog& dialog, TaskDialogDeps& deps, const TaskSavedHandler&
     deps.state.currentSectionColour = dialog.sectionColour().rgb() & 0xFFFFFF;
     if (saved)
         QObject::connect(&dialog, &TaskDialog::taskSaved, &dialog, saved);
+    placeOverParent(&dialog);
     dialog.exec();
     return dialog.savedAny();
 }

@@ -3,6 +3,7 @@
 #include "shared/appstate.h"
 #include "calendar/dailylook.h"
 #include "calendar/tasktexts.h"
+#include "calendar/ui/dialogs/dialogframe.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "store/query.h"
@@ -108,6 +109,7 @@ TArcShotForm::TArcShotForm(store::Database& database, store::Settings& settings,
 
     setDefaultColours(false);
     recount();
+    placeOverParent(this);
 }
 
 TArcShotForm::~TArcShotForm() = default;

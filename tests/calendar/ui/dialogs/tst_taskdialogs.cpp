@@ -2,6 +2,7 @@
 #include "dialogfixture.h"
 
 #include <QCalendarWidget>
+#include <QScreen>
 #include <QSignalSpy>
 
 using namespace calendar;
@@ -880,6 +881,60 @@ private slots:
         QApplication::sendEvent(d.get(), &border);
         QTest::mouseRelease(d.get(), Qt::LeftButton, {}, QPoint(11, 200));
         QCOMPARE(d->pos(), QPoint(150, 130));
+    }
+
+    // The chooser is the task dialog's pop-up calendar: it opens just below the
+    // date that opened it, wherever the dialog has been moved to, also when the
+    // dialog stands on another frameless dialog, is scaled, or sits so low
+    // that the chooser has to open above the date.
+    void chooserOpensByTheDate_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("onAnotherDialog");
+        QTest::addColumn<int>("scaleIndex");
+        QTest::newRow("moved") << QPoint(430, 260) << false << 0;
+        QTest::newRow("on another frameless dialog") << QPoint(300, 120) << true << 0;
+        QTest::newRow("scaled to 150") << QPoint(200, 40) << false << 5;
+        QTest::newRow("near the screen's foot") << QPoint(600, 99999) << false << 0;
+    }
+    void chooserOpensByTheDate()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(bool, onAnotherDialog);
+        QFETCH(int, scaleIndex);
+        DialogFixture f;
+        f.settings.writeScaleIndex(scaleIndex);
+        QDialog opener(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
+        opener.setGeometry(150, 90, 700, 600);
+        if (onAnotherDialog)
+            opener.show();
+        auto d = f.newDialog("O");
+        if (onAnotherDialog)
+            d->setParent(&opener, d->windowFlags());
+        const QRect area = d->screen()->availableGeometry();
+        d->move(std::min(at.x(), area.right() - d->width()),
+                std::min(at.y(), area.bottom() - d->height()));
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        QLabel* date = nullptr;
+        for (QLabel* label : d->findChildren<QLabel*>())
+            if (label->toolTip() == "Show calendar")
+                date = label;
+        QVERIFY(date);
+        const QPoint fieldTop = date->mapToGlobal(QPoint(0, 0));
+        QRect placed;
+        whenModalOpens("SelectForm", [&placed](QWidget* chooser) {
+            placed = chooser->frameGeometry();
+            QTest::keyClick(chooser, Qt::Key_Escape);
+        });
+        d->chooseDate();
+        QVERIFY(area.contains(placed));
+        QCOMPARE(placed.left(), fieldTop.x());
+        if (fieldTop.y() + date->height() + placed.height() <= area.bottom() + 1)
+            QCOMPARE(placed.top(), fieldTop.y() + date->height());
+        else
+            QCOMPARE(placed.bottom(), fieldTop.y() - 1);
+        d->setParent(nullptr);
     }
 
     void scaledByTheWindowScale()

@@ -1,10 +1,11 @@
+#include "calendar/ui/lists/tarcshotform.h"
 #include "listfixture.h"
 
-#include "calendar/ui/lists/tarcshotform.h"
-
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -150,6 +151,65 @@ private slots:
         form.show();
         QTest::keyClick(&form, Qt::Key_Return);
         QVERIFY(!form.isVisible());
+    }
+
+    // The window manager is not left to place the frameless dialog: where it
+    // does, Qt may never learn the position and the pickers' calendars open as
+    // if the dialog stood at the screen's corner. The dialog is placed over
+    // the window that opens it, on the screen, and each calendar opens just
+    // below its picker.
+    void placedOverItsOpenerAndPickersOpenBelowTheirField_data()
+    {
+        QTest::addColumn<QPoint>("openerAt");
+        QTest::addColumn<int>("scaleIndex");
+        QTest::newRow("opener moved") << QPoint(420, 230) << 0;
+        QTest::newRow("opener past the screen's corner") << QPoint(99999, 99999) << 0;
+        QTest::newRow("scaled to 150") << QPoint(300, 150) << 5;
+    }
+    void placedOverItsOpenerAndPickersOpenBelowTheirField()
+    {
+        QFETCH(QPoint, openerAt);
+        QFETCH(int, scaleIndex);
+        ListFixture f;
+        f.settings.writeScaleIndex(scaleIndex);
+        QWidget opener(nullptr, Qt::FramelessWindowHint);
+        opener.resize(500, 400);
+        const QRect area = opener.screen()->availableGeometry();
+        opener.move(std::min(openerAt.x(), area.right() - 250),
+                    std::min(openerAt.y(), area.bottom() - 200));
+        opener.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&opener));
+
+        TArcShotForm form(f.archive.db, f.settings, f.services, f.state, std::nullopt, &opener);
+        // Placed before it is shown, at the size it will be shown at.
+        const QRect before = form.geometry();
+        QVERIFY(area.contains(before));
+        QRect centred(QPoint(), before.size());
+        centred.moveCenter(opener.frameGeometry().center());
+        if (area.contains(centred))
+            QCOMPARE(before, centred);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.geometry(), before);
+
+        for (const char* name : {"DateTimePicker1", "DateTimePicker2"}) {
+            auto* picker = ListFixture::find<QDateEdit>(form, name);
+            QTest::mouseClick(picker, Qt::LeftButton, {},
+                              QPoint(picker->width() - 4, picker->height() / 2));
+            QWidget* popup = picker->calendarWidget()->window();
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+            const QRect field(picker->mapToGlobal(QPoint(0, 0)), picker->size());
+            const QRect shown = popup->geometry();
+            // Right below the field, or right above it where the screen ends first;
+            // Qt shifts it sideways only to keep it on the screen.
+            QVERIFY2(std::abs(shown.top() - field.bottom()) <= 4 ||
+                         std::abs(shown.bottom() - field.top()) <= 4,
+                     name);
+            QVERIFY2(shown.left() <= field.right() && shown.right() >= field.left(), name);
+            QCOMPARE(field.topLeft(),
+                     form.geometry().topLeft() + picker->mapTo(&form, QPoint(0, 0)));
+            popup->hide();
+        }
     }
 };
 
