@@ -372,6 +372,7 @@ void TMainForm::openRepository()
 {
     calendar::ui::TArcShotForm form(m_db, *m_settings, m_services, m_state,
                                     m_lists[Shot]->periodFilter(), this);
+    form.setDefaultColours(m_lists[Shot]->gridTheme().defaultColours);
     connect(&form, &calendar::ui::TArcShotForm::tasksChanged, this, [this] {
         m_lists[Shot]->refreshList();
         m_lists[Shot]->fitGridColumns();

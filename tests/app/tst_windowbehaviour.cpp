@@ -166,6 +166,29 @@ private slots:
         QTRY_COMPARE(opened, dialog);
     }
 
+    // Until a theme says otherwise its default-colour flag is on: the
+    // repository's "In use" counter wears the built-in one-shot colour with
+    // black text, not the user's one-shot colour.
+    void repositoryHonoursTheDefaultColourFlag()
+    {
+        TMainForm& w = r->shown(
+            QStringLiteral("minimized = \"N\", showcale = \"Y\", ShotColor = \"$0000FF00\""));
+        QPalette inUse;
+        QTimer::singleShot(0, this, [&inUse] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            inUse = modal->findChild<QWidget*>(QStringLiteral("Label_giornalieri"))
+                        ->parentWidget()
+                        ->palette();
+            modal->close();
+        });
+        QTest::mouseClick(
+            w.sidePanel()->findChild<QWidget*>(QStringLiteral("Label_Conteggio_Deposito")),
+            Qt::LeftButton);
+        QTRY_COMPARE(inUse.color(QPalette::Window), QColor(0xD2, 0xA6, 0xA6));
+        QCOMPARE(inUse.color(QPalette::WindowText), QColor(Qt::black));
+    }
+
     // Sections not built yet have no New dialog: their counters do nothing
     // and say so by being disabled.
     void entryLabelsOfSectionsNotBuiltAreDisabled()

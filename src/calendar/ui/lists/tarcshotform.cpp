@@ -107,7 +107,8 @@ TArcShotForm::TArcShotForm(store::Database& database, store::Settings& settings,
     setFont(scaled);
     resize(QSize(440, 340) * (percent / 100.0));
 
-    setDefaultColours(false);
+    // Until a theme is loaded the built-in one is in force, flag on.
+    setDefaultColours(GridTheme{}.defaultColours);
     recount();
     placeOverParent(this);
 }
