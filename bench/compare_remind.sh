@@ -9,6 +9,7 @@
 # times, as whole processes over RUNS runs (median):
 #   day:   remind FILE DATE          against  corvandine --agenda DATE
 #   month: remind -s FILE DATE       against  corvandine --agenda DATE --days 31
+# Each is reported as wall time and as processor time (user + system).
 # CORVANDINE names the program to time; by default the program itself,
 # whose command line loads Qt's core and SQLite only (the window library is
 # never loaded for the agenda). Remind is installed when missing: it
@@ -33,23 +34,30 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 python3 - "$CORVANDINE" "$WRITER" "$WORK" "$RUNS" "$DAY" "$MONTH" <<'PY'
-import os, statistics, subprocess, sys, time
+import os, resource, statistics, subprocess, sys, time
 
 corvandine, writer, work, runs, day, month = sys.argv[1:7]
 runs = int(runs)
 
+# Wall time and processor time (user + system) of a whole process, median of
+# the runs. Processor time hardly moves with the machine's load, wall time
+# does: on a busy machine compare the processor times.
 def median_ms(command):
-    times = []
+    walls, cpus = [], []
     for _ in range(runs):
+        before = resource.getrusage(resource.RUSAGE_CHILDREN)
         start = time.perf_counter()
         subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
-        times.append((time.perf_counter() - start) * 1000)
-    return statistics.median(times)
+        walls.append((time.perf_counter() - start) * 1000)
+        after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        cpus.append((after.ru_utime - before.ru_utime + after.ru_stime - before.ru_stime) * 1000)
+    return statistics.median(walls), statistics.median(cpus)
 
 def ids(lines):
     return sorted(line.split()[-1] for line in lines if line.strip())
 
-print(f"{'tasks':>8} {'what':>6} {'remind ms':>10} {'agenda ms':>10} {'remind/agenda':>14}")
+print(f"{'tasks':>8} {'what':>6} {'remind ms':>10} {'agenda ms':>10} {'remind/agenda':>14}"
+      f" {'remind cpu':>11} {'agenda cpu':>11} {'cpu ratio':>10}")
 for count in (1000, 10000, 100000):
     folder = os.path.join(work, f"a{count}")
     rem = os.path.join(work, f"t{count}.rem")
@@ -73,7 +81,8 @@ for count in (1000, 10000, 100000):
          [corvandine, "--agenda", month, "--days", "31", "--archive", folder]),
     ]
     for what, theirs_cmd, ours_cmd in timings:
-        r = median_ms(theirs_cmd)
-        o = median_ms(ours_cmd)
-        print(f"{count:>8} {what:>6} {r:>10.1f} {o:>10.1f} {r / o:>13.1f}x", flush=True)
+        r, rc = median_ms(theirs_cmd)
+        o, oc = median_ms(ours_cmd)
+        print(f"{count:>8} {what:>6} {r:>10.1f} {o:>10.1f} {r / o:>13.1f}x"
+              f" {rc:>11.1f} {oc:>11.1f} {rc / max(oc, 0.001):>9.1f}x", flush=True)
 PY
