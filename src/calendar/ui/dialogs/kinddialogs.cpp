@@ -1,7 +1,7 @@
 #include "kinddialogs.h"
 
-#include "dialogframe.h"
 #include "platform/clock.h"
+#include "shared/ui/dialogframe.h"
 #include "store/settings.h"
 
 #include <QCheckBox>
@@ -12,6 +12,8 @@
 #include <QPushButton>
 
 namespace calendar::ui {
+
+using shared::ui::paintPanel;
 
 // ---- One-shot ------------------------------------------------------------------------
 

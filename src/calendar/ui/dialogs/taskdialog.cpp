@@ -1,10 +1,10 @@
 #include "taskdialog.h"
 
-#include "shared/appstate.h"
-#include "dialogframe.h"
 #include "platform/clock.h"
 #include "platform/printer.h"
 #include "platform/prompter.h"
+#include "shared/appstate.h"
+#include "shared/ui/dialogframe.h"
 #include "store/settings.h"
 #include "themes/colourtext.h"
 #include "timefield.h"
@@ -27,6 +27,11 @@
 #include <QVBoxLayout>
 
 namespace calendar::ui {
+
+using shared::ui::FrameDragger;
+using shared::ui::paintPanel;
+using shared::ui::placeBelow;
+using shared::ui::scaleDialog;
 namespace {
 
 // The size the dialogs are laid out for at a window scale of 100.

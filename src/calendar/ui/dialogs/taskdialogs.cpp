@@ -1,9 +1,11 @@
 #include "taskdialogs.h"
 
-#include "dialogframe.h"
 #include "shared/appstate.h"
+#include "shared/ui/dialogframe.h"
 
 namespace calendar::ui {
+
+using shared::ui::placeOverParent;
 
 TAggShotForm::TAggShotForm(TaskDialogDeps& deps, QWidget* parent)
     : OneShotTaskDialog(DialogMode::New, deps, nullptr, false, parent)

@@ -1,8 +1,8 @@
 #include "tselectform.h"
 
 #include "calendar/taskrecord.h"
-#include "dialogframe.h"
 #include "platform/prompter.h"
+#include "shared/ui/dialogframe.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -14,6 +14,10 @@
 #include <QVBoxLayout>
 
 namespace calendar::ui {
+
+using shared::ui::FrameDragger;
+using shared::ui::paintPanel;
+using shared::ui::scaleDialog;
 namespace {
 constexpr QSize DesignedSize(320, 270);
 constexpr int CalendarPointSize = 10;

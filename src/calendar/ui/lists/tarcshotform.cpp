@@ -1,11 +1,11 @@
 #include "tarcshotform.h"
 
-#include "shared/appstate.h"
 #include "calendar/dailylook.h"
 #include "calendar/tasktexts.h"
-#include "calendar/ui/dialogs/dialogframe.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
+#include "shared/appstate.h"
+#include "shared/ui/dialogframe.h"
 #include "store/query.h"
 #include "store/settings.h"
 
@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 
 namespace calendar::ui {
+
+using shared::ui::placeOverParent;
 namespace {
 
 const QString Memo = QStringLiteral(

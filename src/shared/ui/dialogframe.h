@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace calendar::ui {
+namespace shared::ui {
 
 // Dialogs without a system frame move when their border or title panel is
 // dragged. Made for a window, it drags by the window's bare border; watch()
@@ -45,4 +45,4 @@ void placeBelow(QWidget* popup, const QWidget* field);
 // colour leaves that part as it is (an unpainted background shows its parent).
 void paintPanel(QWidget* panel, const QColor& background, const QColor& text = QColor());
 
-} // namespace calendar::ui
+} // namespace shared::ui

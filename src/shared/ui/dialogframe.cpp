@@ -6,7 +6,7 @@
 #include <QWindow>
 #include <algorithm>
 
-namespace calendar::ui {
+namespace shared::ui {
 
 FrameDragger::FrameDragger(QWidget* window) : QObject(window), m_window(window)
 {
@@ -118,4 +118,4 @@ void paintPanel(QWidget* panel, const QColor& background, const QColor& text)
     panel->setAutoFillBackground(background.isValid());
 }
 
-} // namespace calendar::ui
+} // namespace shared::ui
