@@ -1,28 +1,29 @@
 #include "mainwindow.h"
 
 #include "app/archivefolder.h"
-#include "app/ui/optionstab.h"
-#include "calendar/repository.h"
-#include "reminders/alarmclock.h"
-#include "reminders/ui/timealarmflash.h"
 #include "app/reminderparts.h"
-#include "shared/sectioncounter.h"
-#include "calendar/taskrecord.h"
-#include "calendar/ui/dialogs/taskdialogdeps.h"
-#include "calendar/ui/dialogs/taskdialogs.h"
-#include "calendar/ui/lists/tarcshotform.h"
-#include "platform/qt/qtprinter.h"
-#include "calendar/ui/sidecalendar/sidepanel.h"
-#include "calendar/ui/lists/tasklisttab.h"
-#include "calendar/ui/today/todayview.h"
 #include "app/ui/advancedpanel.h"
-#include "platform/clock.h"
+#include "app/ui/optionstab.h"
 #include "app/window/escapekey.h"
 #include "app/window/listmenu.h"
 #include "app/window/sectiontabbar.h"
 #include "app/window/titlebar.h"
+#include "calendar/repository.h"
+#include "calendar/taskrecord.h"
+#include "calendar/ui/dialogs/taskdialogdeps.h"
+#include "calendar/ui/dialogs/taskdialogs.h"
+#include "calendar/ui/lists/tarcshotform.h"
+#include "calendar/ui/lists/tasklisttab.h"
+#include "calendar/ui/sidecalendar/sidepanel.h"
+#include "calendar/ui/today/todayview.h"
+#include "contacts/ui/contactspage.h"
+#include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/prompter.h"
+#include "platform/qt/qtprinter.h"
+#include "reminders/alarmclock.h"
+#include "reminders/ui/timealarmflash.h"
+#include "shared/sectioncounter.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/settings.h"
@@ -160,6 +161,8 @@ void TMainForm::buildPages()
             box->setContentsMargins(0, 0, 0, 0);
             m_today = new calendar::ui::TodayView(m_db, *m_settings, m_services, m_state, page);
             box->addWidget(m_today);
+        } else if (i == Contacts) {
+            page = buildContactsPage();
         } else {
             page = new QWidget(m_pages);
         }
@@ -179,6 +182,7 @@ void TMainForm::buildPages()
     connectLists();
     connectTaskDialogs();
     buildListMenu();
+    connectContacts();
 }
 
 void TMainForm::buildListMenu()
@@ -188,6 +192,9 @@ void TMainForm::buildListMenu()
         static constexpr std::array<const char*, Today + 1> Suffixes{"Shot", "Year", "Month",
                                                                      "Week", "Today"};
         const int index = m_pages->currentIndex();
+        if (index == Contacts)
+            return m_sectionPages[index]->findChild<QAbstractButton*>(QLatin1String(command) +
+                                                                      QStringLiteral("Contact"));
         if (index < 0 || index > Today)
             return nullptr;
         return m_sectionPages[index]->findChild<QAbstractButton*>(QLatin1String(command) +
@@ -366,6 +373,7 @@ void TMainForm::refreshTaskLists()
     // The order start-up has always loaded them in.
     for (Section section : {Month, Week, Year, Shot})
         m_lists[section]->refreshList();
+    m_contacts->refreshList();
 }
 
 void TMainForm::openRepository()

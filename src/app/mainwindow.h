@@ -37,6 +37,9 @@ class OptionsTab;
 namespace calendar {
 class TaskDialogState;
 }
+namespace contacts::ui {
+class ContactsPage;
+}
 
 namespace platform {
 class Printer;
@@ -87,6 +90,7 @@ public:
     ui::OptionsTab* options() const { return m_options; }
     calendar::ui::TodayView* today() const { return m_today; }
     calendar::ui::TaskListTab* taskList(Section section) const { return m_lists.at(section); }
+    contacts::ui::ContactsPage* contactsPage() const { return m_contacts; }
     calendar::ui::SidePanel* sidePanel() const { return m_side; }
     ReminderParts* reminders() const { return m_reminders.get(); }
     bool isPinned() const;
@@ -142,6 +146,8 @@ private:
     void connectLists();
     void connectTaskDialogs();
     void buildListMenu();
+    QWidget* buildContactsPage();
+    void connectContacts();
     void newTask(QChar kind);
     void modifyTask(qint64 codimp, bool enlargedNote);
     void taskSaved(const QString& kind);
@@ -173,6 +179,7 @@ private:
     // The task lists of the One Shot, Yearly, Monthly and Weekly tabs, in tab order.
     std::array<calendar::ui::TaskListTab*, 4> m_lists{};
     calendar::ui::SidePanel* m_side = nullptr;
+    contacts::ui::ContactsPage* m_contacts = nullptr;
     std::unique_ptr<platform::Printer> m_printer;
     std::unique_ptr<calendar::TaskDialogState> m_dialogState;
     std::unique_ptr<calendar::ui::TaskDialogDeps> m_dialogDeps;

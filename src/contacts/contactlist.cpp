@@ -1,5 +1,6 @@
 #include "contactlist.h"
 
+#include "shared/sectioncounter.h"
 #include "store/query.h"
 #include "store/sqltext.h"
 
@@ -109,6 +110,101 @@ void openContactList(store::Query& list, const ContactFilter& filter)
 {
     list.setSql({contactListSql(filter)});
     list.open();
+}
+
+ContactList::ContactList(store::Database& database) : m_list(database), m_general(database) {}
+
+void ContactList::refresh()
+{
+    openContactList(m_list, m_filter);
+}
+
+QString ContactList::text(int row, const QString& column) const
+{
+    const int c = rows().columnIndex(column);
+    if (c < 0 || row < 0 || row >= rowCount())
+        return {};
+    return rows().text(row, c);
+}
+
+bool ContactList::hasNote(int row) const
+{
+    return !text(row, QStringLiteral("note")).isEmpty();
+}
+
+ListedContact ContactList::contact(int row) const
+{
+    ListedContact c;
+    if (row < 0 || row >= rowCount())
+        return c;
+    c.codcon = rows().integer(row, rows().columnIndex(QStringLiteral("codcon")));
+    const std::pair<const char*, QString*> fields[] = {
+        {"ragsoc", &c.ragsoc},
+        {"company", &c.company},
+        {"gruppo", &c.gruppo},
+        {"tel", &c.tel},
+        {"mobile", &c.mobile},
+        {"skype", &c.skype},
+        {"fax", &c.fax},
+        {"email", &c.email},
+        {"site", &c.site},
+        {"indirizzo", &c.indirizzo},
+        {"note", &c.note},
+        {"allegato", &c.allegato},
+        {"allegato2", &c.allegato2},
+        {"allegato3", &c.allegato3},
+        {"foto", &c.foto},
+    };
+    for (const auto& [column, target] : fields)
+        *target = text(row, QLatin1String(column));
+    return c;
+}
+
+int ContactList::rowOf(qint64 codcon) const
+{
+    const int c = rows().columnIndex(QStringLiteral("codcon"));
+    for (int row = 0; c >= 0 && row < rowCount(); ++row) {
+        if (rows().integer(row, c) == codcon)
+            return row;
+    }
+    return -1;
+}
+
+std::optional<shared::SectionCount> ContactList::counter()
+{
+    return shared::updateSectionCounter(m_general, QLatin1Char('C'), rowCount());
+}
+
+void ContactList::remove(qint64 codcon)
+{
+    m_general.setSql({QStringLiteral("DELETE"), QStringLiteral("FROM CRcon63"),
+                      QStringLiteral("WHERE codcon = ") + QString::number(codcon)});
+    m_general.execSql();
+}
+
+std::vector<LinkedBirthday> ContactList::birthdays(qint64 codcon)
+{
+    // Read on the list's second query: looking at a contact's birthday must
+    // not reopen the Yearly tab's list under the user's eyes.
+    m_general.setSql({QStringLiteral("SELECT * FROM CRarc66 WHERE flag =\"Y\" AND dayindex = ") +
+                      QString::number(codcon) + QStringLiteral(" ORDER BY codimp")});
+    m_general.open();
+    std::vector<LinkedBirthday> out;
+    for (m_general.first(); !m_general.eof(); m_general.next()) {
+        out.push_back({m_general.fieldByName(QStringLiteral("codimp")).asInteger(),
+                       m_general.fieldByName(QStringLiteral("id")).asString(),
+                       m_general.fieldByName(QStringLiteral("datefull")).asDate()});
+    }
+    m_general.close();
+    return out;
+}
+
+void ContactList::removeBirthdays(qint64 codcon)
+{
+    m_general.setSql(
+        {QStringLiteral("DELETE"), QStringLiteral("FROM CRarc66"),
+         QStringLiteral("WHERE flag =\"Y\" and dayindex = ") + QString::number(codcon)});
+    m_general.execSql();
 }
 
 } // namespace contacts

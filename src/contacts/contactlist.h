@@ -1,10 +1,17 @@
 #pragma once
 
+#include "store/query.h"
+
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
+namespace shared {
+struct SectionCount;
+}
 namespace store {
-class Query;
+class Database;
 }
 
 namespace contacts {
@@ -63,5 +70,58 @@ QString contactListSql(const ContactFilter& filter);
 
 // Sets the statement on `list` and opens it.
 void openContactList(store::Query& list, const ContactFilter& filter);
+
+// One listed contact as the tab and its card show it.
+struct ListedContact
+{
+    qint64 codcon = 0;
+    QString ragsoc, company, gruppo, tel, mobile, skype, fax, email, site;
+    QString indirizzo, note, allegato, allegato2, allegato3, foto;
+};
+
+// A yearly task that is a contact's birthday.
+struct LinkedBirthday
+{
+    qint64 codimp = 0;
+    QString id;
+    QDate datefull;
+};
+
+// The contact list of the Contacts tab: its filter, its open rows, its
+// counter and the statements its commands write. Counting and writing run on
+// a second query, so that they never move the list.
+class ContactList final
+{
+public:
+    explicit ContactList(store::Database& database);
+
+    ContactFilter& filter() { return m_filter; }
+    const ContactFilter& filter() const { return m_filter; }
+
+    // Opens the list again with the current filter.
+    void refresh();
+
+    int rowCount() const { return m_list.recordCount(); }
+    const store::ResultSet& rows() const { return m_list.rows(); }
+    QString text(int row, const QString& column) const;
+    bool hasNote(int row) const;
+    ListedContact contact(int row) const;
+    // The row listing `codcon`, or -1.
+    int rowOf(qint64 codcon) const;
+
+    // The "C" counter after a reload.
+    std::optional<shared::SectionCount> counter();
+
+    void remove(qint64 codcon);
+    // The yearly tasks linked to the contact as its birthday, oldest first.
+    std::vector<LinkedBirthday> birthdays(qint64 codcon);
+    // Deletes every yearly task linked to the contact.
+    void removeBirthdays(qint64 codcon);
+
+private:
+    store::Query m_list;
+    store::Query m_general;
+    ContactFilter m_filter;
+};
 
 } // namespace contacts

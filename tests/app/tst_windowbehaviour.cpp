@@ -70,7 +70,6 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::newRow("Today Print") << int(TMainForm::Today) << "SpeedButtonPrintToday";
         QTest::newRow("Today Export") << int(TMainForm::Today) << "SpeedButtonEportToday";
-        QTest::newRow("Today Find") << int(TMainForm::Today) << "SpeedButtonAllegatoToday";
         QTest::newRow("One Shot Print") << int(TMainForm::Shot) << "SpeedButtonPrintShot";
     }
 
