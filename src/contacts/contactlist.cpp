@@ -182,23 +182,6 @@ void ContactList::remove(qint64 codcon)
     m_general.execSql();
 }
 
-std::vector<LinkedBirthday> ContactList::birthdays(qint64 codcon)
-{
-    // Read on the list's second query: looking at a contact's birthday must
-    // not reopen the Yearly tab's list under the user's eyes.
-    m_general.setSql({QStringLiteral("SELECT * FROM CRarc66 WHERE flag =\"Y\" AND dayindex = ") +
-                      QString::number(codcon) + QStringLiteral(" ORDER BY codimp")});
-    m_general.open();
-    std::vector<LinkedBirthday> out;
-    for (m_general.first(); !m_general.eof(); m_general.next()) {
-        out.push_back({m_general.fieldByName(QStringLiteral("codimp")).asInteger(),
-                       m_general.fieldByName(QStringLiteral("id")).asString(),
-                       m_general.fieldByName(QStringLiteral("datefull")).asDate()});
-    }
-    m_general.close();
-    return out;
-}
-
 void ContactList::removeBirthdays(qint64 codcon)
 {
     m_general.setSql(

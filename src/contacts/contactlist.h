@@ -79,14 +79,6 @@ struct ListedContact
     QString indirizzo, note, allegato, allegato2, allegato3, foto;
 };
 
-// A yearly task that is a contact's birthday.
-struct LinkedBirthday
-{
-    qint64 codimp = 0;
-    QString id;
-    QDate datefull;
-};
-
 // The contact list of the Contacts tab: its filter, its open rows, its
 // counter and the statements its commands write. Counting and writing run on
 // a second query, so that they never move the list.
@@ -113,8 +105,6 @@ public:
     std::optional<shared::SectionCount> counter();
 
     void remove(qint64 codcon);
-    // The yearly tasks linked to the contact as its birthday, oldest first.
-    std::vector<LinkedBirthday> birthdays(qint64 codcon);
     // Deletes every yearly task linked to the contact.
     void removeBirthdays(qint64 codcon);
 

@@ -127,6 +127,26 @@ private slots:
         QVERIFY(!ContactsFixture::find<QToolButton>(p, "SpeedButtonMailContact")->isEnabled());
     }
 
+    void pictureShownWhenFound()
+    {
+        ContactsFixture f;
+        const QString file = f.archive.folder.filePath("face.png");
+        QImage face(40, 50, QImage::Format_RGB32);
+        face.fill(Qt::red);
+        QVERIFY(face.save(file));
+        f.addContact("Anna", {{"foto", file}});
+        f.addContact("Bruno", {{"foto", f.archive.folder.filePath("gone.png")}});
+        auto page = f.page();
+        auto* picture = ContactsFixture::find<QLabel>(*page, "Image_Contact");
+        page->selectRow(0);
+        page->drawCardNow();
+        QVERIFY(!picture->isHidden());
+        QVERIFY(!picture->pixmap().isNull());
+        page->selectRow(1);
+        page->drawCardNow();
+        QVERIFY(picture->isHidden());
+    }
+
     void mailOpensOneAddressOrOffersAMenu_data()
     {
         QTest::addColumn<QString>("email");

@@ -1,7 +1,10 @@
 // The Contacts tab's commands: searching, selection and the card, delete,
 // order, the links that reach outside the program and the column layout.
 #include "calendar/deleteconfirmation.h"
+#include "calendar/tasktexts.h"
+#include "contacts/birthdays.h"
 #include "contacts/contactcardlinks.h"
+#include "contacts/contactphoto.h"
 #include "contactspage.h"
 #include "contactspagemodel.h"
 #include "platform/desktop.h"
@@ -166,10 +169,15 @@ void ContactsPage::drawCard()
     content.any = hasSelection();
     if (content.any) {
         content.contact = selectedContact();
-        const std::vector<LinkedBirthday> birthdays = m_list->birthdays(content.contact.codcon);
-        if (!birthdays.empty())
-            content.birthday = store::Settings::formatDate(birthdays.front().datefull,
-                                                           m_settings.dataYear(), QLocale());
+        // Looked up on a query of its own: the contact link the yearly
+        // dialogs read stays untouched, and the Yearly tab's list stays put.
+        const QList<LinkedTask> birthdays = linkedYearlyTasks(m_database, content.contact.codcon);
+        if (!birthdays.isEmpty())
+            content.birthday =
+                birthdayButtonText(birthdays, m_settings.dataYear(), calendar::taskLocale());
+        const QString photo = resolveContactPhoto(content.contact.foto, m_state.programFolder);
+        if (!photo.isEmpty())
+            content.picture = loadContactPhoto(photo);
     }
     const ListedContact& c = content.contact;
     m_mail->setEnabled(content.any && !c.email.isEmpty());
@@ -212,9 +220,10 @@ void ContactsPage::deleteSelected()
     refreshList();
     const int rows = m_model->rowCount();
     selectRow(remembered < rows ? remembered - 1 : remembered - 2);
-    const std::vector<LinkedBirthday> birthdays = m_list->birthdays(c.codcon);
-    if (!birthdays.empty() && m_services.prompter.ask(QStringLiteral(" Delete the linked task \"") +
-                                                      birthdays.front().id + u'"')) {
+    const QList<LinkedTask> birthdays = linkedYearlyTasks(m_database, c.codcon);
+    if (!birthdays.isEmpty() &&
+        m_services.prompter.ask(QStringLiteral(" Delete the linked task \"") +
+                                birthdays.first().id + u'"')) {
         m_list->removeBirthdays(c.codcon);
     }
     emit yearlyChanged();
