@@ -84,8 +84,6 @@ ContactsPage::ContactsPage(store::Database& database, store::Settings& settings,
     auto* listBox = new QVBoxLayout(listSide);
     listBox->setContentsMargins(0, 0, 0, 0);
     listBox->setSpacing(3);
-    listBox->addWidget(buildSearch());
-    listBox->addWidget(buildGroupBar());
     listBox->addWidget(m_grid, 1);
     listBox->addWidget(m_memo);
 
@@ -97,7 +95,11 @@ ContactsPage::ContactsPage(store::Database& database, store::Settings& settings,
     auto* layout = new QVBoxLayout(m_frame);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
+    // The bars take the whole width: in the window's first size the list
+    // beside the card is only wide enough for the names.
     layout->addWidget(buildCommands());
+    layout->addWidget(buildSearch());
+    layout->addWidget(buildGroupBar());
     layout->addLayout(body, 1);
 
     auto* outer = new QVBoxLayout(this);
@@ -145,6 +147,7 @@ QWidget* ContactsPage::buildCommands()
     m_map = commandButton(m_commands, "SpeedButtonGoMap", "Search using Google Maps");
     m_map->setText(QStringLiteral("Map"));
     m_export->setText(QStringLiteral("Export"));
+    m_web->setText(QStringLiteral("Web"));
     m_print = commandButton(m_commands, "SpeedButtonPrintcontact", "Print ");
     m_help = commandButton(m_commands, "SpeedButtonHintContact", "Hint");
     m_help->setText(QStringLiteral("?"));
@@ -246,6 +249,18 @@ QWidget* ContactsPage::buildGroupBar()
     const auto& groupWidgets = m_groupWidgets;
     m_group = groupWidgets.combo;
     m_group->setMinimumWidth(160);
+    const std::pair<QAbstractButton*, const char*> groupButtons[] = {
+        {groupWidgets.insert, "Insert group"},
+        {groupWidgets.remove, "Delete group"},
+        {groupWidgets.clear, "Clear "}};
+    for (const auto& [button, hint] : groupButtons) {
+        button->setToolTip(QLatin1String(hint));
+        if (auto* tool = qobject_cast<QToolButton*>(button))
+            tool->setAutoRaise(true);
+    }
+    groupWidgets.insert->setText(QStringLiteral("+"));
+    groupWidgets.remove->setText(QStringLiteral("-"));
+    groupWidgets.clear->setText(QStringLiteral("Clear"));
     m_groupEmpty = commandButton(bar, "SpeedButtonGruppoVuoto", "Find if field is null");
     m_groupEmpty->setText(QStringLiteral("Empty"));
     m_attach = commandButton(bar, "SpeedButton_ApriAllegato", "Attach");
