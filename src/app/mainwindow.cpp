@@ -17,6 +17,7 @@
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/today/todayview.h"
 #include "contacts/ui/contactspage.h"
+#include "notes/ui/notestab.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/prompter.h"
@@ -163,6 +164,8 @@ void TMainForm::buildPages()
             box->addWidget(m_today);
         } else if (i == Contacts) {
             page = buildContactsPage();
+        } else if (i == Notes) {
+            page = buildNotesPage();
         } else {
             page = new QWidget(m_pages);
         }
@@ -183,6 +186,7 @@ void TMainForm::buildPages()
     connectTaskDialogs();
     buildListMenu();
     connectContacts();
+    connectNotes();
 }
 
 void TMainForm::buildListMenu()
@@ -752,6 +756,7 @@ void TMainForm::speedButtonEXITClick()
     // Closing the special panel stores a changed password; unsaved notes are
     // asked about by the notes section.
     m_options->closeSpecialPanel();
+    askNotesBeforeExit();
     if (m_settings->isRead() && m_settings->timeCheck()) {
         m_exitQuestionOpen = true;
         m_trayTerminate->setEnabled(false);
@@ -781,12 +786,14 @@ void TMainForm::endProgram(int code)
 void TMainForm::speedButtonAggiornaTuttoClick()
 {
     // Another program may have changed a shared archive: read everything again.
+    m_notes->confirmPendingNoteSave();
     calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
     m_settings->load();
     refreshTaskLists();
     m_today->refreshDailyView();
     if (m_reminders)
         m_reminders->clock().refreshAlarmList();
+    m_notes->refreshNoteList();
 }
 
 } // namespace app

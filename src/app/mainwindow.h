@@ -40,6 +40,9 @@ class TaskDialogState;
 namespace contacts::ui {
 class ContactsPage;
 }
+namespace notes::ui {
+class NotesTab;
+}
 
 namespace platform {
 class Printer;
@@ -91,6 +94,7 @@ public:
     calendar::ui::TodayView* today() const { return m_today; }
     calendar::ui::TaskListTab* taskList(Section section) const { return m_lists.at(section); }
     contacts::ui::ContactsPage* contactsPage() const { return m_contacts; }
+    notes::ui::NotesTab* notesTab() const { return m_notes; }
     calendar::ui::SidePanel* sidePanel() const { return m_side; }
     ReminderParts* reminders() const { return m_reminders.get(); }
     bool isPinned() const;
@@ -148,6 +152,9 @@ private:
     void buildListMenu();
     QWidget* buildContactsPage();
     void connectContacts();
+    QWidget* buildNotesPage();
+    void connectNotes();
+    void askNotesBeforeExit();
     void newTask(QChar kind);
     void modifyTask(qint64 codimp, bool enlargedNote);
     void taskSaved(const QString& kind);
@@ -180,6 +187,7 @@ private:
     std::array<calendar::ui::TaskListTab*, 4> m_lists{};
     calendar::ui::SidePanel* m_side = nullptr;
     contacts::ui::ContactsPage* m_contacts = nullptr;
+    notes::ui::NotesTab* m_notes = nullptr;
     std::unique_ptr<platform::Printer> m_printer;
     std::unique_ptr<calendar::TaskDialogState> m_dialogState;
     std::unique_ptr<calendar::ui::TaskDialogDeps> m_dialogDeps;

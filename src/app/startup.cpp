@@ -1,17 +1,24 @@
 // The start-up sequence of the main window and its first appearance.
-#include "mainwindow.h"
-
 #include "app/agenda.h"
 #include "app/archivefolder.h"
+#include "app/archivepaths.h"
+#include "app/reminderparts.h"
+#include "app/ui/advancedpanel.h"
 #include "app/ui/optionstab.h"
+#include "app/window/sectiontabbar.h"
+#include "app/window/titlebar.h"
 #include "calendar/dailyview.h"
 #include "calendar/dayselection.h"
 #include "calendar/repository.h"
 #include "calendar/taskrecord.h"
+#include "calendar/tasktexts.h"
 #include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
-#include "app/reminderparts.h"
-#include "app/ui/advancedpanel.h"
+#include "mainwindow.h"
+#include "notes/ui/notestab.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/prompter.h"
 #include "reminders/alarmclock.h"
 #include "reminders/alarmsound.h"
 #include "reminders/lookahead.h"
@@ -20,25 +27,17 @@
 #include "reminders/ui/msnpopup.h"
 #include "reminders/ui/soundlabel.h"
 #include "reminders/ui/timealarmflash.h"
-
-#include <QBoxLayout>
-#include <QLabel>
-#include "calendar/tasktexts.h"
-#include "platform/clock.h"
-#include "app/archivepaths.h"
-#include "app/window/sectiontabbar.h"
-#include "app/window/titlebar.h"
-#include "platform/desktop.h"
-#include "platform/prompter.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "store/schema.h"
 #include "store/settings.h"
 #include "store/sqlerror.h"
 
+#include <QBoxLayout>
 #include <QDir>
-#include <QLoggingCategory>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -91,6 +90,7 @@ std::optional<int> TMainForm::formCreate(const QStringList& commandLine)
     if (!m_reminders->clock().startOfDayCheck())
         return 0;
     refreshTaskLists();
+    m_notes->start();
     for (calendar::ui::TaskListTab* list : m_lists)
         list->fitGridColumns();
 

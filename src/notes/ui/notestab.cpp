@@ -393,9 +393,11 @@ void NotesTab::hideList(bool hidden)
 bool NotesTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_grid && event->type() == QEvent::FocusIn) {
-        // Entering the list: the user is about to leave the note.
+        // The user entering the list is about to leave the note; focus that
+        // the window moves by itself (a tab shown, a window activated) is not.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+            reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
             confirmPendingNoteSave();
     } else if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease) {
         m_editor->listSelectionReleased();
