@@ -1,0 +1,62 @@
+#include "csvwriter.h"
+
+#include "shared/textutils.h"
+
+#include <QSaveFile>
+
+namespace documents {
+namespace {
+
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+void appendLine(QByteArray& out, const QStringList& fields)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += csvField(fields.at(i)).toUtf8();
+    }
+    out += LineEnd;
+}
+
+} // namespace
+
+QString csvField(const QString& value)
+{
+    const QString flat = shared::flattenLineBreaks(value);
+    if (!flat.contains(u',') && !flat.contains(u'"'))
+        return flat;
+    QString quoted = flat;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+QByteArray csvBytes(const CsvTable& table)
+{
+    QByteArray out;
+    out.reserve(qsizetype(64 * (table.rows.size() + 1)));
+    appendLine(out, table.header);
+    for (const QStringList& row : table.rows)
+        appendLine(out, row);
+    return out;
+}
+
+QString writeCsvFile(const QString& path, const CsvTable& table)
+{
+    QSaveFile file(path);
+    // Writing in place would leave a cut file behind on a full disk.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = csvBytes(table);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace documents
