@@ -44,4 +44,17 @@ bool openAttachment(const QString& text, const QString& programFolder, platform:
     return false;
 }
 
+QString attachmentCaption(const QString& text)
+{
+    const auto isSeparator = [](QChar c) { return c == u'/' || c == u'\\' || c == u':'; };
+    qsizetype end = text.size();
+    while (end > 0 && (text.at(end - 1) == u'/' || text.at(end - 1) == u'\\'))
+        --end;
+    qsizetype start = end;
+    while (start > 0 && !isSeparator(text.at(start - 1)))
+        --start;
+    const QString caption = text.mid(start, end - start);
+    return caption.isEmpty() ? text : caption;
+}
+
 } // namespace shared

@@ -17,4 +17,10 @@ namespace shared {
 // nothing.
 bool openAttachment(const QString& text, const QString& programFolder, platform::Desktop& desktop);
 
+// An attachment as a menu entry names it: the part after the last "/", "\"
+// or ":", so that a path of either kind, a web address and a "mailto:"
+// address all show their last part. Trailing separators do not count; a
+// text that is nothing but its last part comes back whole.
+QString attachmentCaption(const QString& text);
+
 } // namespace shared

@@ -87,6 +87,39 @@ private slots:
         QVERIFY(!openAttachment(QString(), m_program.path(), d));
         QVERIFY(d.opened.isEmpty());
     }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("windows path") << "C:\\docs\\plan.txt"
+                                      << "plan.txt";
+        QTest::newRow("unix path") << "/home/ann/docs/plan.txt"
+                                   << "plan.txt";
+        QTest::newRow("relative, forward") << "sub/plan.txt"
+                                           << "plan.txt";
+        QTest::newRow("mixed") << "sub\\deeper/plan.txt"
+                               << "plan.txt";
+        QTest::newRow("web address") << "http://www.example.com/page"
+                                     << "page";
+        QTest::newRow("web site, trailing slash") << "http://www.example.com/"
+                                                  << "www.example.com";
+        QTest::newRow("folder, trailing slash") << "/home/ann/docs/"
+                                                << "docs";
+        QTest::newRow("mail address") << "mailto:ann@example.com"
+                                      << "ann@example.com";
+        QTest::newRow("bare name") << "plan.txt"
+                                   << "plan.txt";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+
+    void captions()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        QCOMPARE(shared::attachmentCaption(text), caption);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAttachment)
