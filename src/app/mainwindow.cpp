@@ -10,6 +10,7 @@
 #include "app/window/titlebar.h"
 #include "calendar/repository.h"
 #include "calendar/taskrecord.h"
+#include "calendar/tasktexts.h"
 #include "calendar/ui/dialogs/taskdialogdeps.h"
 #include "calendar/ui/dialogs/taskdialogs.h"
 #include "calendar/ui/lists/tarcshotform.h"
@@ -17,6 +18,8 @@
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/today/todayview.h"
 #include "contacts/ui/contactspage.h"
+#include "documents/exports.h"
+#include "documents/ui/csvexport.h"
 #include "notes/ui/notestab.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
@@ -29,6 +32,7 @@
 #include "store/query.h"
 #include "store/settings.h"
 #include "themes/colourtext.h"
+#include "todo/ui/todotab.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -166,6 +170,12 @@ void TMainForm::buildPages()
             page = buildContactsPage();
         } else if (i == Notes) {
             page = buildNotesPage();
+        } else if (i == ToDo) {
+            page = new QWidget(m_pages);
+            auto* box = new QVBoxLayout(page);
+            box->setContentsMargins(0, 0, 0, 0);
+            m_toDo = new todo::ui::ToDoTab(m_db, *m_settings, m_services, m_state, page);
+            box->addWidget(m_toDo);
         } else {
             page = new QWidget(m_pages);
         }
@@ -184,6 +194,7 @@ void TMainForm::buildPages()
     connectToday();
     connectLists();
     connectTaskDialogs();
+    connectToDo();
     buildListMenu();
     connectContacts();
     connectNotes();
@@ -193,13 +204,10 @@ void TMainForm::buildListMenu()
 {
     // The commands the menu presses are the active section's own buttons.
     const auto button = [this](const char* command) -> QAbstractButton* {
-        static constexpr std::array<const char*, Today + 1> Suffixes{"Shot", "Year", "Month",
-                                                                     "Week", "Today"};
+        static constexpr std::array<const char*, SectionCount> Suffixes{
+            "Shot", "Year", "Month", "Week", "Today", "Contact", nullptr, "ToDo", nullptr};
         const int index = m_pages->currentIndex();
-        if (index == Contacts)
-            return m_sectionPages[index]->findChild<QAbstractButton*>(QLatin1String(command) +
-                                                                      QStringLiteral("Contact"));
-        if (index < 0 || index > Today)
+        if (index < 0 || index >= SectionCount || !Suffixes[index])
             return nullptr;
         return m_sectionPages[index]->findChild<QAbstractButton*>(QLatin1String(command) +
                                                                   QLatin1String(Suffixes[index]));
@@ -211,11 +219,35 @@ void TMainForm::buildListMenu()
     hooks.readOnly = [this] { return m_dialogDeps->readOnly(); };
     m_listMenu = new ListMenu(std::move(hooks), this);
     connect(m_listMenu, &ListMenu::insertTaskRequested, this, &TMainForm::newTask);
+    connect(m_listMenu, &ListMenu::insertToDoRequested, m_toDo, &todo::ui::ToDoTab::insertEntry);
     m_listMenu->attachTo(m_titleBar);
     for (calendar::ui::TaskListTab* list : m_lists)
         m_listMenu->attachTo(list);
     if (auto* frame = m_today->findChild<QWidget*>(QStringLiteral("Panel_Contorno_Today")))
         m_listMenu->attachTo(frame);
+    if (auto* frame = m_toDo->findChild<QWidget*>(QStringLiteral("Panel_Contorno_ToDo")))
+        m_listMenu->attachTo(frame);
+}
+
+void TMainForm::connectToDo()
+{
+    m_toDo->setPrinter(m_printer.get());
+    connect(m_toDo, &todo::ui::ToDoTab::sectionCounted, m_side,
+            [this](const QString& labelName, const QString& labelText) {
+                m_side->showSectionCount(shared::SectionCount{{}, {}, labelName, labelText});
+            });
+    // The plan is read with a selection of its own: the Today tab keeps its
+    // day, its rows and its "Show suspended" whatever the export meets.
+    connect(m_today, &calendar::ui::TodayView::exportRequested, this, [this] {
+        const QDate day = m_today->shownDate();
+        const QLocale locale = calendar::taskLocale();
+        documents::ui::exportCsv(m_services.prompter, documents::DailyPlanExportTitle,
+                                 documents::dailyPlanFileName(day, locale), [this, day, locale] {
+                                     return documents::dailyPlanTable(m_db, day, locale,
+                                                                      m_today->showSuspended());
+                                 });
+        m_today->selectRow(0);
+    });
 }
 
 void TMainForm::connectTaskDialogs()
@@ -314,13 +346,14 @@ void TMainForm::buildSidePanel()
     connect(m_side, &SidePanel::entryClicked, this, [this](QChar section) {
         if (section == u'D')
             openRepository();
+        else if (section == u'L')
+            m_toDo->insertEntry();
         else if (sectionOfKind(section) >= 0)
             newTask(section);
     });
-    // Contacts, notes and to-do bring their own New dialogs; until then
-    // their counters lead nowhere.
-    for (const char* name :
-         {"Label_Conteggio_Lista", "Label_Conteggio_Note", "Label_Conteggio_Contatti"}) {
+    // Contacts and notes bring their own New dialogs; until then their
+    // counters lead nowhere.
+    for (const char* name : {"Label_Conteggio_Note", "Label_Conteggio_Contatti"}) {
         if (auto* label = m_side->findChild<QWidget*>(QLatin1String(name))) {
             label->setEnabled(false);
             label->unsetCursor();
@@ -377,6 +410,7 @@ void TMainForm::refreshTaskLists()
     // The order start-up has always loaded them in.
     for (Section section : {Month, Week, Year, Shot})
         m_lists[section]->refreshList();
+    m_toDo->start();
     m_contacts->refreshList();
 }
 

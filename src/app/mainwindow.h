@@ -55,6 +55,10 @@ class TaskListTab;
 class TodayView;
 } // namespace calendar::ui
 
+namespace todo::ui {
+class ToDoTab;
+}
+
 namespace app {
 class TitleBar;
 
@@ -96,6 +100,7 @@ public:
     contacts::ui::ContactsPage* contactsPage() const { return m_contacts; }
     notes::ui::NotesTab* notesTab() const { return m_notes; }
     calendar::ui::SidePanel* sidePanel() const { return m_side; }
+    todo::ui::ToDoTab* toDo() const { return m_toDo; }
     ReminderParts* reminders() const { return m_reminders.get(); }
     bool isPinned() const;
     QSystemTrayIcon* trayIcon() const { return m_tray; }
@@ -149,6 +154,7 @@ private:
     void connectToday();
     void connectLists();
     void connectTaskDialogs();
+    void connectToDo();
     void buildListMenu();
     QWidget* buildContactsPage();
     void connectContacts();
@@ -188,6 +194,7 @@ private:
     calendar::ui::SidePanel* m_side = nullptr;
     contacts::ui::ContactsPage* m_contacts = nullptr;
     notes::ui::NotesTab* m_notes = nullptr;
+    todo::ui::ToDoTab* m_toDo = nullptr;
     std::unique_ptr<platform::Printer> m_printer;
     std::unique_ptr<calendar::TaskDialogState> m_dialogState;
     std::unique_ptr<calendar::ui::TaskDialogDeps> m_dialogDeps;

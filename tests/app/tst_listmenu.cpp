@@ -111,8 +111,9 @@ private slots:
                      caption);
         for (const char* kind : {"One Shot", "Yearly", "Monthly", "Weekly"})
             QVERIFY(entry(menu, {"Insert", "Task", QLatin1String(kind)})->isEnabled());
-        for (const char* other : {"Contact", "Note", "To do"})
+        for (const char* other : {"Contact", "Note"})
             QVERIFY2(!entry(menu, {"Insert", QLatin1String(other)})->isEnabled(), other);
+        QVERIFY(entry(menu, {"Insert", "To do"})->isEnabled());
         QVERIFY(!entry(menu, {"Print", "Preview"})->isEnabled());
         QVERIFY(!entry(menu, {"Print", "Print"})->isEnabled());
         menu->close();
@@ -149,6 +150,7 @@ private slots:
         };
         QCOMPARE(openedBy({"Modify"}), QStringLiteral("ModShotForm"));
         QCOMPARE(openedBy({"Insert", "Task", "Monthly"}), QStringLiteral("AggMeseForm"));
+        QCOMPARE(openedBy({"Insert", "To do"}), QStringLiteral("AggToDoForm"));
 
         // Delete asks the delete question of the section, and deletes on Yes.
         r->prompter.answers.enqueue(true);

@@ -17,8 +17,9 @@ ListMenu::ListMenu(Hooks hooks, QWidget* parent) : QMenu(parent), m_hooks(std::m
         task->addAction(QLatin1String(caption), this, [this, k] { emit insertTaskRequested(k); });
     }
     // Their sections come with their own issues.
-    for (const char* caption : {"Contact", "Note", "To do"})
+    for (const char* caption : {"Contact", "Note"})
         insert->addAction(QLatin1String(caption))->setEnabled(false);
+    insert->addAction(QStringLiteral("To do"), this, &ListMenu::insertToDoRequested);
 
     m_delete = addAction(QStringLiteral("Delete"), this, [this] {
         if (QAbstractButton* button = m_hooks.deleteButton())

@@ -10,8 +10,7 @@ namespace app {
 
 // The context menu of the lists and panels of the window: insert a record of
 // any kind, or press the active section's Delete or Modify. Entries whose
-// work is not in the program (contacts, notes, to-do, printing) stay
-// disabled.
+// work is not in the program (contacts, notes, printing) stay disabled.
 class ListMenu final : public QMenu
 {
     Q_OBJECT
@@ -39,6 +38,7 @@ public:
 
 signals:
     void insertTaskRequested(QChar kind);
+    void insertToDoRequested();
 
 private:
     Hooks m_hooks;

@@ -25,6 +25,14 @@ public:
     QQueue<QString> files;   // open, save and folder dialogs, in order
     QQueue<std::optional<unsigned>> colours;
     QList<Shown> shown;      // messages and questions, in order
+    // The save dialogs opened, in order: their title, proposed path and filter.
+    struct SaveDialog
+    {
+        QString title;
+        QString proposedPath;
+        QString filter;
+    };
+    QList<SaveDialog> saveDialogs;
 
     void tell(const QString& text, Kind kind, const QString& caption) override
     {
@@ -45,8 +53,10 @@ public:
     {
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    QString saveFileName(const QString&, const QString&, const QString&) override
+    QString saveFileName(const QString& title, const QString& proposedPath,
+                         const QString& filter) override
     {
+        saveDialogs.append({title, proposedPath, filter});
         return files.isEmpty() ? QString() : files.dequeue();
     }
     QString folderName(const QString&, const QString&) override
