@@ -3,6 +3,7 @@
 #include "archivepaths.h"
 #include "calendar/dayselection.h"
 #include "calendar/tasktexts.h"
+#include "exportcommand.h"
 #include "platform/clock.h"
 #include "shared/textutils.h"
 #include "store/database.h"
@@ -25,6 +26,8 @@ const QString DaysOption = QStringLiteral("--days");
 const QString ArchiveOption = QStringLiteral("--archive");
 const QString HelpOption = QStringLiteral("--help");
 const QString VersionOption = QStringLiteral("--version");
+const QString ExportOption = QStringLiteral("--export");
+const QString DateOption = QStringLiteral("--date");
 
 constexpr int MaxDays = 36600; // a century is more than anyone asks for
 const QString AgendaColumns = QStringLiteral("SELECT orario, orario2, flag, id FROM CRarc66 ");
@@ -52,10 +55,16 @@ struct CommandLine
     std::optional<QString> date;
     std::optional<QString> days;
     std::optional<QString> archive;
+    std::optional<ExportKind> exportKind;
+    QString exportFile;
+    std::optional<QString> exportDate;
     QStringList others;
     QString error;
 
-    bool handled() const { return agenda || help || version || days || !error.isEmpty(); }
+    bool handled() const
+    {
+        return agenda || help || version || days || exportKind || exportDate || !error.isEmpty();
+    }
 };
 
 bool isOption(const QString& argument)
@@ -82,6 +91,24 @@ CommandLine parse(const QStringList& arguments)
             line.days = valueOf(i, DaysOption).value_or(QString());
         } else if (argument == ArchiveOption) {
             line.archive = valueOf(i, ArchiveOption);
+        } else if (argument == ExportOption) {
+            const bool complete = i + 2 < arguments.size() && !isOption(arguments.at(i + 1)) &&
+                                  !isOption(arguments.at(i + 2));
+            if (!complete) {
+                line.error = QStringLiteral("--export needs what (todo or plan) and a file");
+                line.exportKind = ExportKind::ToDo;
+                break;
+            }
+            const QString what = arguments.at(++i);
+            line.exportFile = arguments.at(++i);
+            if (what == QLatin1String("todo"))
+                line.exportKind = ExportKind::ToDo;
+            else if (what == QLatin1String("plan"))
+                line.exportKind = ExportKind::Plan;
+            else
+                line.error = QStringLiteral("bad export '%1': expected todo or plan").arg(what);
+        } else if (argument == DateOption) {
+            line.exportDate = valueOf(i, DateOption).value_or(QString());
         } else if (argument == HelpOption) {
             line.help = true;
         } else if (argument == VersionOption) {
@@ -92,7 +119,11 @@ CommandLine parse(const QStringList& arguments)
     }
     if (line.error.isEmpty() && line.days && !line.agenda)
         line.error = QStringLiteral("--days goes with --agenda");
-    if (line.error.isEmpty() && line.agenda && !line.others.isEmpty())
+    if (line.error.isEmpty() && line.agenda && line.exportKind)
+        line.error = QStringLiteral("--agenda and --export go one at a time");
+    if (line.error.isEmpty() && line.exportDate && line.exportKind != ExportKind::Plan)
+        line.error = QStringLiteral("--date goes with --export plan");
+    if (line.error.isEmpty() && (line.agenda || line.exportKind) && !line.others.isEmpty())
         line.error = QStringLiteral("unexpected argument '%1'").arg(line.others.first());
     return line;
 }
@@ -102,6 +133,8 @@ QString usage()
     return QStringLiteral(
         "Usage: corvandine [--archive DIR]\n"
         "       corvandine --agenda [DATE] [--days N] [--archive DIR]\n"
+        "       corvandine --export todo FILE [--archive DIR]\n"
+        "       corvandine --export plan FILE [--date DATE] [--archive DIR]\n"
         "       corvandine --help | --version\n"
         "\n"
         "Without options the organizer window starts.\n"
@@ -111,12 +144,19 @@ QString usage()
         "                   task with date, start, end, kind (O, W, M, Y) and\n"
         "                   description, separated by tabs\n"
         "  --days N         print N days from DATE on (default 1)\n"
+        "  --export todo FILE\n"
+        "                   write the to-do list to FILE as the To Do tab's Export\n"
+        "                   does, every entry, highest priority first\n"
+        "  --export plan FILE\n"
+        "                   write the daily plan of --date DATE (default today) to\n"
+        "                   FILE as the Today tab's Export does, suspended tasks\n"
+        "                   left out\n"
         "  --archive DIR    use the archive in folder DIR\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
-        "The agenda only reads the archive. Exit codes: 0 done, 2 bad option or date,\n"
-        "archive missing or unreadable.\n");
+        "The agenda and the exports only read the archive. Exit codes: 0 done, 2 bad\n"
+        "option or date, archive missing or unreadable, file not written.\n");
 }
 
 std::optional<QDate> parseDate(const QString& text)
@@ -148,6 +188,34 @@ int fail(QTextStream& err, const QString& message)
     return ExitUsage;
 }
 
+QString archiveFilePath(const CommandLine& line, const CommandLineEnvironment& env)
+{
+    QString folder;
+    if (line.archive) {
+        folder = QDir(*line.archive).absolutePath();
+    } else {
+        const QString program = env.programFolder.isEmpty() ? programFolder() : env.programFolder;
+        folder = currentArchiveFolder(defaultArchiveFolderFor(program));
+    }
+    return databaseFilePath(folder);
+}
+
+// Opens the archive so that the engine itself refuses any change for the
+// rest of the run.
+void openReadOnly(store::Database& database, store::Query& query, const QString& path)
+{
+    database.open(path);
+    query.setSql({QStringLiteral("PRAGMA query_only = 1")});
+    query.execSql();
+}
+
+int cannotRead(QTextStream& err, const QString& path, const store::SqlError& error)
+{
+    return fail(err, QStringLiteral("cannot read %1: %2: %3")
+                         .arg(QDir::toNativeSeparators(path), error.className(),
+                              shared::flattenLineBreaks(error.message())));
+}
+
 int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
                 const CommandLineEnvironment& env)
 {
@@ -170,25 +238,15 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
                                  .arg(MaxDays));
     }
 
-    QString folder;
-    if (line.archive) {
-        folder = QDir(*line.archive).absolutePath();
-    } else {
-        const QString program = env.programFolder.isEmpty() ? programFolder() : env.programFolder;
-        folder = currentArchiveFolder(defaultArchiveFolderFor(program));
-    }
-    const QString path = databaseFilePath(folder);
+    const QString path = archiveFilePath(line, env);
     if (!store::Database::exists(path))
         return fail(err, QStringLiteral("no archive at %1").arg(QDir::toNativeSeparators(path)));
 
     const QLocale locale = env.locale.value_or(calendar::taskLocale());
     try {
         store::Database database;
-        database.open(path);
         store::Query query(database);
-        // The engine itself refuses any change for the rest of this run.
-        query.setSql({QStringLiteral("PRAGMA query_only = 1")});
-        query.execSql();
+        openReadOnly(database, query, path);
         calendar::tuneForDaySelections(query);
         if (!database.tableExists(QStringLiteral("CRarc66")))
             return fail(
@@ -216,11 +274,38 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
             }
         }
     } catch (const store::SqlError& error) {
-        return fail(err, QStringLiteral("cannot read %1: %2: %3")
-                             .arg(QDir::toNativeSeparators(path), error.className(),
-                                  shared::flattenLineBreaks(error.message())));
+        return cannotRead(err, path, error);
     }
     out.flush();
+    return ExitOk;
+}
+
+int exportFile(const CommandLine& line, QTextStream& err, const CommandLineEnvironment& env)
+{
+    const platform::SystemClock systemClock;
+    const platform::Clock& clock = env.clock ? *env.clock : systemClock;
+    QDate day = clock.today();
+    if (line.exportDate) {
+        const auto date = parseDate(*line.exportDate);
+        if (!date)
+            return fail(err,
+                        QStringLiteral("bad date '%1': expected yyyy-mm-dd").arg(*line.exportDate));
+        day = *date;
+    }
+    const QString path = archiveFilePath(line, env);
+    if (!store::Database::exists(path))
+        return fail(err, QStringLiteral("no archive at %1").arg(QDir::toNativeSeparators(path)));
+    try {
+        store::Database database;
+        store::Query query(database);
+        openReadOnly(database, query, path);
+        const QString failure = writeExport(database, *line.exportKind, line.exportFile, day,
+                                            env.locale.value_or(calendar::taskLocale()));
+        if (!failure.isEmpty())
+            return fail(err, shared::flattenLineBreaks(failure));
+    } catch (const store::SqlError& error) {
+        return cannotRead(err, path, error);
+    }
     return ExitOk;
 }
 
@@ -244,6 +329,8 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
         out.flush();
         return ExitOk;
     }
+    if (line.exportKind)
+        return exportFile(line, err, env);
     return printAgenda(line, out, err, env);
 }
 

@@ -17,6 +17,8 @@ namespace app {
 // The command line of the program besides the window:
 //
 //   corvandine --agenda [DATE] [--days N] [--archive DIR]
+//   corvandine --export todo FILE [--archive DIR]
+//   corvandine --export plan FILE [--date DATE] [--archive DIR]
 //   corvandine --help | --version
 //
 // "--agenda" prints the tasks of the daily view (suspended tasks hidden) for
@@ -24,6 +26,11 @@ namespace app {
 // start time, end time, kind letter and description, separated by tabs. It
 // runs on its own and reads only: it never talks to a running program, opens
 // no window and changes nothing in the archive.
+//
+// "--export" writes the comma-separated file of the To Do tab's or the
+// Today tab's Export button, with the buttons' code (exportcommand.h); it
+// reads the archive as the agenda does and writes nothing but FILE, and that
+// only whole.
 //
 // "--archive DIR" takes DIR as the archive folder, for the agenda and for the
 // window alike; without it the archive is found as the program finds it.
@@ -39,7 +46,8 @@ struct CommandLineEnvironment
 
 // Exit codes.
 inline constexpr int ExitOk = 0;
-inline constexpr int ExitUsage = 2; // bad option or date, archive missing or unreadable
+// bad option or date, archive missing or unreadable, export file not written
+inline constexpr int ExitUsage = 2;
 
 // Handles the arguments (without the program name) when they ask for
 // something other than the window, writing to `out` and `err`; returns the

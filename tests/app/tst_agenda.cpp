@@ -1,8 +1,11 @@
 #include "../calendar/archivefixture.h"
 #include "app/agenda.h"
 #include "platform/testing/manualclock.h"
+#include "todo/todorecord.h"
 
 #include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 
 using namespace calendar;
@@ -15,6 +18,26 @@ struct Run
     QString out;
     QString err;
 };
+
+// The rows of a CSV file as Python's csv module reads them.
+QList<QStringList> csvRows(const QString& path)
+{
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c",
+                                      "import csv, json, sys\n"
+                                      "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                                      "    print(json.dumps(list(csv.reader(f))))\n",
+                                      path});
+    python.waitForFinished(20000);
+    QList<QStringList> rows;
+    for (const QJsonValue& row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+        QStringList fields;
+        for (const QJsonValue& field : row.toArray())
+            fields << field.toString();
+        rows << fields;
+    }
+    return rows;
+}
 
 QByteArray fileHash(const QString& path)
 {
@@ -68,6 +91,16 @@ private slots:
         a.add("O", hidden);
         a.add("M", draftOn(QDate(2026, 1, 17), "rent"));
         a.add("Y", draftOn(QDate(1980, 3, 17), "Birthday of \"Bob\""));
+        TaskDraft lunch = draftOn(monday, "lunch, with Carla");
+        lunch.from = "12:30";
+        lunch.note = "table\r\nby the window";
+        a.add("O", lunch);
+        for (const auto& [id, priority] : {std::pair{"Tiles, blue", 3}, std::pair{"Taxes", 12}}) {
+            todo::ToDoEntry e;
+            e.id = QString::fromUtf8(id);
+            e.priority = priority;
+            todo::insertEntry(*a.general, e);
+        }
         a.db.close();
     }
 
@@ -77,6 +110,7 @@ private slots:
         QCOMPARE(r.code, std::optional<int>(0));
         QCOMPARE(r.err, QString());
         QCOMPARE(r.out, QString("2026-03-16\t09:00\t10:00\tO\tDentist\n"
+                                "2026-03-16\t12:30\t  :  \tO\tLunch, with Carla\n"
                                 "2026-03-16\t18:00\t19:30\tW\tGym  with Anna\n"
                                 "2026-03-17\t  :  \t  :  \tY\tBirthday of \"Bob\"\n"
                                 "2026-03-17\t  :  \t  :  \tM\tRent\n"));
@@ -86,7 +120,7 @@ private slots:
     {
         const Run r = run({"--archive", archive(), "--agenda"});
         QCOMPARE(r.code, std::optional<int>(0));
-        QCOMPARE(r.out.count('\n'), 2);
+        QCOMPARE(r.out.count('\n'), 3);
         QVERIFY(r.out.startsWith("2026-03-16\t09:00"));
     }
 
@@ -125,7 +159,7 @@ private slots:
         QTemporaryDir program;
         QDir(program.path()).mkpath("myarcs");
         QVERIFY(QFile::copy(m_archive->databasePath(), program.filePath("myarcs/coarc.abs")));
-        QCOMPARE(run({"--agenda", "2026-03-16"}, program.path()).out.count('\n'), 2);
+        QCOMPARE(run({"--agenda", "2026-03-16"}, program.path()).out.count('\n'), 3);
 
         QTemporaryDir elsewhere;
         QFile net(program.filePath("myarcs/Net.txt"));
@@ -163,6 +197,27 @@ private slots:
             << QStringList{"--agenda", "--archive", "<empty>"} << "no archive at";
         QTest::newRow("not an archive")
             << QStringList{"--agenda", "--archive", "<garbage>"} << "cannot read";
+        QTest::newRow("export without file")
+            << QStringList{"--export", "plan"} << "--export needs what";
+        QTest::newRow("export of what")
+            << QStringList{"--export", "notes", "<out>"} << "bad export 'notes'";
+        QTest::newRow("export plan, bad date")
+            << QStringList{"--export", "plan", "<out>", "--date", "2026-13-01", "--archive", folder}
+            << "bad date";
+        QTest::newRow("date without a plan")
+            << QStringList{"--export", "todo", "<out>", "--date", "2026-03-16"}
+            << "--date goes with --export plan";
+        QTest::newRow("date alone")
+            << QStringList{"--date", "2026-03-16"} << "--date goes with --export plan";
+        QTest::newRow("export and agenda")
+            << QStringList{"--agenda", "--export", "todo", "<out>"} << "one at a time";
+        QTest::newRow("export, no archive")
+            << QStringList{"--export", "todo", "<out>", "--archive", "<empty>"} << "no archive at";
+        QTest::newRow("export, not an archive")
+            << QStringList{"--export", "plan", "<out>", "--archive", "<garbage>"} << "cannot read";
+        QTest::newRow("export, file not writable")
+            << QStringList{"--export", "todo", "<empty>/missing/list.csv", "--archive", folder}
+            << "cannot write";
     }
     void errors()
     {
@@ -177,6 +232,7 @@ private slots:
         arguments.replaceInStrings("<archive>", archive());
         arguments.replaceInStrings("<empty>", empty.path());
         arguments.replaceInStrings("<garbage>", garbage.path());
+        arguments.replaceInStrings("<out>", empty.filePath("out.csv"));
 
         const Run r = run(arguments);
         QCOMPARE(r.code, std::optional<int>(2));
@@ -185,6 +241,66 @@ private slots:
         QCOMPARE(r.err.count('\n'), 1);
         QVERIFY(r.err.endsWith('\n'));
         QCOMPARE(junk.size(), 4096);
+        QCOMPARE(QDir(empty.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    // The plan file holds exactly the tasks the agenda lists for the day
+    // (suspended ones left out), in the same order, with the same times.
+    void exportedPlanIsTheAgendaOfTheDay_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::newRow("monday") << "2026-03-16";
+        QTest::newRow("tuesday") << "2026-03-17";
+        QTest::newRow("empty day") << "2026-03-18";
+    }
+    void exportedPlanIsTheAgendaOfTheDay()
+    {
+        QFETCH(QString, date);
+        QTemporaryDir out;
+        const QString file = out.filePath("plan.csv");
+        const Run exported =
+            run({"--export", "plan", file, "--date", date, "--archive", archive()});
+        QCOMPARE(exported.code, std::optional<int>(0));
+        QCOMPARE(exported.out + exported.err, QString());
+        QList<QStringList> rows = csvRows(file);
+        QVERIFY(!rows.isEmpty());
+        QCOMPARE(rows.takeFirst(), (QStringList{"FROM", "TO", "DESCRIPTION", "NOTE"}));
+
+        // Each agenda line without its kind letter, which the plan does not have.
+        QStringList fromAgenda;
+        for (const QString& line :
+             run({"--agenda", date, "--archive", archive()}).out.split('\n', Qt::SkipEmptyParts)) {
+            QStringList fields = line.split('\t');
+            fields.removeAt(3);
+            fromAgenda << fields.join('\t');
+        }
+        QStringList fromPlan;
+        for (const QStringList& row : rows) {
+            QCOMPARE(row.size(), 4);
+            // The agenda turns a tab in a description into a blank.
+            fromPlan << QStringList{date, row.at(0), row.at(1),
+                                    QString(row.at(2)).replace('\t', ' ')}
+                            .join('\t');
+        }
+        QCOMPARE(fromPlan, fromAgenda);
+        if (date == "2026-03-16") {
+            QCOMPARE(rows.at(1),
+                     (QStringList{"12:30", "  :  ", "Lunch, with Carla", "table  by the window"}));
+        }
+    }
+
+    void exportedToDoListIsEveryEntryByPriority()
+    {
+        QTemporaryDir out;
+        const QString file = out.filePath("todo.csv");
+        const QByteArray before = fileHash(m_archive->databasePath());
+        QCOMPARE(run({"--export", "todo", file, "--archive", archive()}).code,
+                 std::optional<int>(0));
+        QCOMPARE(csvRows(file), (QList<QStringList>{{"DESCRIPTION", "PRIOR", "DONE", "NOTE"},
+                                                    {"Taxes", "12", "0", ""},
+                                                    {"Tiles, blue", "3", "0", ""}}));
+        QCOMPARE(fileHash(m_archive->databasePath()), before);
     }
 
     void leavesTheArchiveUntouched()
@@ -237,6 +353,7 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(p.readAllStandardOutput(),
                  QByteArray("2026-03-16\t09:00\t10:00\tO\tDentist\n"
+                            "2026-03-16\t12:30\t  :  \tO\tLunch, with Carla\n"
                             "2026-03-16\t18:00\t19:30\tW\tGym  with Anna\n"));
 
         p.start(AGENDA_RUNNER, {"--agenda", "tomorrow"});
@@ -262,12 +379,17 @@ private slots:
         QTest::newRow("agenda") << QStringList{"--agenda", "2026-03-16", "--archive", "<archive>"}
                                 << 0;
         QTest::newRow("bad date") << QStringList{"--agenda", "tomorrow"} << 2;
+        QTest::newRow("export") << QStringList{"--export", "todo", "<out>", "--archive",
+                                               "<archive>"}
+                                << 0;
     }
     void programLoadsNoWindowLibrary()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, code);
         arguments.replaceInStrings("<archive>", archive());
+        QTemporaryDir out;
+        arguments.replaceInStrings("<out>", out.filePath("out.csv"));
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("LD_DEBUG", "libs");
