@@ -163,11 +163,6 @@ QWidget* ToDoTab::buildSearch()
     row->addWidget(m_find, 2);
     row->addWidget(m_findKind);
     row->addWidget(m_stateFilter);
-    row->addSpacing(8);
-    row->addWidget(groupWidgets.combo, 1);
-    row->addWidget(groupWidgets.insert);
-    row->addWidget(groupWidgets.remove);
-    row->addWidget(groupWidgets.clear);
 
     connect(m_find, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_clear->setEnabled(!text.isEmpty());
@@ -198,6 +193,24 @@ QWidget* ToDoTab::buildHeader()
     m_gauge->setMaximumWidth(200);
     row->addWidget(m_attach);
     row->addWidget(m_gauge, 1);
+    row->addSpacing(8);
+    // The group filter: its fields are made with the search bar, its
+    // controller with the archive.
+    auto* combo = static_cast<QComboBox*>(m_groupWidgets[0]);
+    combo->setParent(bar);
+    combo->setMinimumWidth(140);
+    row->addWidget(new QLabel(QStringLiteral("Group"), bar));
+    row->addWidget(combo);
+    const char* const hints[] = {"Insert group", "Delete group", "Clear "};
+    const char* const captions[] = {"+", "-", "Clear"};
+    for (int i = 1; i < 4; ++i) {
+        auto* button = static_cast<QToolButton*>(m_groupWidgets[i]);
+        button->setParent(bar);
+        button->setToolTip(QLatin1String(hints[i - 1]));
+        button->setText(QLatin1String(captions[i - 1]));
+        button->setAutoRaise(true);
+        row->addWidget(button);
+    }
     row->addStretch(1);
     QWidget* navigator = buildNavigator(bar);
     navigator->setObjectName(QStringLiteral("DBNavigatorToDo"));
