@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 
 using app::TMainForm;
 
@@ -92,6 +93,19 @@ private slots:
         w.speedButtonEXITClick();
         QVERIFY(m_rig->prompter.shown.isEmpty());
         QCOMPARE(quit.size(), 1);
+    }
+
+    // The format bar shows the stored appearance at start: nothing to save.
+    void formatBarStartsSaved()
+    {
+        m_rig = std::make_unique<MainWindowRig>();
+        TMainForm& w = m_rig->shown(QStringLiteral("minimized = \"N\", formatbar = \"Y\""));
+        w.pageControl()->setCurrentIndex(TMainForm::Notes);
+        auto* save = w.notesTab()->findChild<QToolButton*>(
+            QStringLiteral("SpeedButton_Aggiorna_Editor_Setup"));
+        QVERIFY(save);
+        QVERIFY(save->isVisible());
+        QVERIFY(!save->isEnabled());
     }
 };
 

@@ -5,7 +5,6 @@
 #include "themes/colourtext.h"
 
 #include <QActionGroup>
-#include <algorithm>
 #include <QFontComboBox>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -13,6 +12,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace notes::ui {
 namespace {
@@ -72,6 +73,8 @@ FormatBar::FormatBar(store::Settings& settings, platform::Prompter& prompter,
     m_fonts = new QFontComboBox(this);
     m_fonts->setObjectName(QStringLiteral("ComboBox_Fonts"));
     m_fonts->setToolTip(QStringLiteral("Fonts"));
+    m_fonts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_fonts->setMinimumContentsLength(10);
     m_size = new QSpinBox(this);
     m_size->setObjectName(QStringLiteral("SpinEdit_Size"));
     m_size->setToolTip(QStringLiteral("Size"));
@@ -92,18 +95,27 @@ FormatBar::FormatBar(store::Settings& settings, platform::Prompter& prompter,
         m_charsetGroup->addAction(action);
     }
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto* font = new QHBoxLayout;
+    font->setSpacing(3);
+    font->addWidget(m_fonts, 1);
+    font->addWidget(m_size);
+    rows->addLayout(font);
+    auto* row = new QHBoxLayout;
     row->setSpacing(3);
-    row->addWidget(m_fonts, 1);
-    row->addWidget(m_size);
+    rows->addLayout(row);
     row->addWidget(m_fontColour);
     row->addWidget(m_pageColourButton);
     row->addWidget(m_charsetButton);
+    row->addStretch(1);
     row->addWidget(m_save);
 
-    connect(m_fonts, &QFontComboBox::currentFontChanged, this, [this](const QFont& font) {
-        m_fontName = font.family();
+    // Only the user's choice counts: the list may settle on a face of its own
+    // when the stored one is not installed.
+    connect(m_fonts, &QFontComboBox::activated, this, [this] {
+        m_fontName = m_fonts->currentFont().family();
         changed();
     });
     connect(m_size, &QSpinBox::valueChanged, this, &FormatBar::changed);

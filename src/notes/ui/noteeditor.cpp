@@ -95,12 +95,20 @@ QWidget* NoteEditor::buildTools()
 {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("Panel_EditorTools"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(1);
+    // Rows of a few buttons each: the editor's side is narrow in the
+    // window's default size.
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    const auto newRow = [rows] {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(1);
+        rows->addLayout(row);
+        return row;
+    };
     m_showList = toolButton(bar, "SpeedButtonOpen", "Show / hide note's list", "List");
     m_showList->setCheckable(true);
-    m_update = toolButton(bar, "SpeedButtonUpdate", "Update file", "Update file");
+    m_update = toolButton(bar, "SpeedButtonUpdate", "Update file", "Update");
     m_undo = toolButton(bar, "SpeedButtonRestoreNote", "Undo / redo", "Undo");
     m_breakLine = toolButton(bar, "SpeedButton_Breakline", "Break lines ", "Wrap");
     m_breakLine->setCheckable(true);
@@ -119,12 +127,17 @@ QWidget* NoteEditor::buildTools()
                             "Auto");
     m_autoOpen->setCheckable(true);
     m_hint = toolButton(bar, "SpeedButtonHelpNote", "Hint", "?");
-    for (QToolButton* b : {m_showList, m_update, m_undo, m_breakLine, m_formatToggle, m_findButton,
-                           m_stats, m_date, m_export, m_import, m_print, m_charMap, m_calc, m_open,
-                           m_autoOpen})
-        row->addWidget(b);
-    row->addStretch(1);
-    row->addWidget(m_hint);
+    const std::initializer_list<std::initializer_list<QToolButton*>> layout{
+        {m_showList, m_update, m_undo, m_findButton, m_stats, m_date, m_hint},
+        {m_breakLine, m_formatToggle, m_export, m_import, m_print},
+        {m_open, m_autoOpen, m_charMap, m_calc},
+    };
+    for (const auto& buttons : layout) {
+        QHBoxLayout* row = newRow();
+        for (QToolButton* b : buttons)
+            row->addWidget(b);
+        row->addStretch(1);
+    }
 
     m_update->setEnabled(false);
     m_undo->setEnabled(false);

@@ -1,7 +1,6 @@
 // The tools of the notes editor that act on its text: undo, find,
 // statistics, the date stamp, export and opening a selection.
 #include "noteeditor.h"
-
 #include "notefindwindow.h"
 #include "notes/notefile.h"
 #include "notes/notefind.h"
@@ -11,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/prompter.h"
 #include "shared/appstate.h"
+#include "shared/ui/dialogframe.h"
 #include "store/settings.h"
 
 #include <QApplication>
@@ -41,6 +41,9 @@ void NoteEditor::showFind()
     if (!m_find) {
         m_find = new NoteFindWindow(this);
         connect(m_find, &NoteFindWindow::findNext, this, &NoteEditor::findNextMatch);
+        // Placed before it is mapped: left to the window manager it may open
+        // at the screen's corner, far from the text it searches.
+        shared::ui::placeBelow(m_find, m_findButton);
     }
     const QString selected = m_editor->textCursor().selectedText();
     if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))

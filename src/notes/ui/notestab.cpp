@@ -1,7 +1,7 @@
 #include "notestab.h"
 
-#include "notelistmodel.h"
 #include "noteeditor.h"
+#include "notelistmodel.h"
 #include "notes/noterecord.h"
 #include "platform/prompter.h"
 #include "shared/appstate.h"
@@ -10,6 +10,7 @@
 #include "store/database.h"
 #include "store/query.h"
 #include "store/settings.h"
+#include "themes/colourtext.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -72,10 +73,13 @@ NotesTab::NotesTab(store::Database& database, store::Settings& settings,
         if (width > 0)
             m_listWidth = width;
     });
+    connect(&m_settings, &store::Settings::loaded, this, &NotesTab::applyColours);
     m_model->beginReload();
     m_model->endReload();
-    if (database.isOpen() && settings.isRead())
+    if (database.isOpen() && settings.isRead()) {
+        applyColours();
         start();
+    }
 }
 
 NotesTab::~NotesTab() = default;
@@ -91,6 +95,7 @@ QWidget* NotesTab::buildList()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->setWordWrap(false);
     // The one column always fills the list's width.
     m_grid->horizontalHeader()->setStretchLastSection(true);
@@ -235,6 +240,14 @@ void NotesTab::start()
     // Opens the section filtered by the group chosen last, which runs the
     // list statement.
     m_groups->restore();
+}
+
+void NotesTab::applyColours()
+{
+    const unsigned colour =
+        themes::parseColourText(m_settings.sectionColour(store::Settings::Section::Notes))
+            .value_or(0xFFFFE0);
+    shared::ui::setSectionBackground(*this, QColor::fromRgb(QRgb(0xFF000000u | colour)));
 }
 
 NoteFilter NotesTab::filter() const

@@ -101,6 +101,7 @@ private:
     void setOrder(const char* column, bool descending);
     NoteFilter filter() const;
     void hideList(bool hidden);
+    void applyColours();
     void searchFieldChosen();
     void openDialog(bool isNew, bool enlarged);
 
