@@ -4,9 +4,11 @@
 #include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/today/todayview.h"
+#include "contacts/ui/contactdialogs.h"
 #include "contacts/ui/contactspage.h"
 #include "mainwindow.h"
 #include "shared/sectioncounter.h"
+#include "shared/ui/groupfilter.h"
 #include "window/listmenu.h"
 
 #include <QTabWidget>
@@ -54,6 +56,45 @@ void TMainForm::connectContacts()
         return m_contacts->selectedContact().ragsoc;
     };
     m_listMenu->attachTo(m_contacts);
+
+    m_contactDialogs = new contacts::ui::ContactDialogs(*m_dialogDeps, this);
+    m_contactDialogs->groupNames = [this] {
+        const auto* groups = m_contacts->groupFilter();
+        return groups ? groups->names() : QStringList();
+    };
+    m_contactDialogs->currentGroup = [this] {
+        const auto* groups = m_contacts->groupFilter();
+        const QString group = groups ? groups->text() : QString();
+        return shared::ui::GroupFilter::isPseudoEntry(group) ? QString() : group;
+    };
+    using contacts::ui::ContactDialogs;
+    connect(m_contactDialogs, &ContactDialogs::contactSaved, m_contacts,
+            &ContactsPage::contactSaved);
+    connect(m_contactDialogs, &ContactDialogs::yearlyTasksChanged, this, [this] {
+        m_lists[Year]->refreshList();
+        tasksChanged();
+    });
+    connect(m_contacts, &ContactsPage::insertRequested, this, &TMainForm::newContact);
+    connect(m_contacts, &ContactsPage::modifyRequested, this,
+            [this](qint64 codcon, bool enlargedNote) {
+                m_contactDialogs->openModify(codcon, enlargedNote);
+                pageControlMenuChange(); // the dialog took the Contacts colour
+            });
+    connect(m_listMenu, &ListMenu::insertContactRequested, this, &TMainForm::newContact);
+    connect(m_side, &calendar::ui::SidePanel::entryClicked, this, [this](QChar section) {
+        if (section == u'C')
+            newContact();
+    });
+    if (auto* label = m_side->findChild<QWidget*>(QStringLiteral("Label_Conteggio_Contatti"))) {
+        label->setEnabled(true);
+        label->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TMainForm::newContact()
+{
+    m_contactDialogs->openNew();
+    pageControlMenuChange();
 }
 
 } // namespace app

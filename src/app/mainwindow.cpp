@@ -351,9 +351,9 @@ void TMainForm::buildSidePanel()
         else if (sectionOfKind(section) >= 0)
             newTask(section);
     });
-    // Contacts and notes bring their own New dialogs; until then their
-    // counters lead nowhere.
-    for (const char* name : {"Label_Conteggio_Note", "Label_Conteggio_Contatti"}) {
+    // Notes bring their own New dialogs; until then their counter leads
+    // nowhere.
+    for (const char* name : {"Label_Conteggio_Note"}) {
         if (auto* label = m_side->findChild<QWidget*>(QLatin1String(name))) {
             label->setEnabled(false);
             label->unsetCursor();

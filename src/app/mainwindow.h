@@ -38,8 +38,9 @@ namespace calendar {
 class TaskDialogState;
 }
 namespace contacts::ui {
+class ContactDialogs;
 class ContactsPage;
-}
+} // namespace contacts::ui
 namespace notes::ui {
 class NotesTab;
 }
@@ -158,6 +159,7 @@ private:
     void buildListMenu();
     QWidget* buildContactsPage();
     void connectContacts();
+    void newContact();
     QWidget* buildNotesPage();
     void connectNotes();
     void askNotesBeforeExit();
@@ -193,6 +195,7 @@ private:
     std::array<calendar::ui::TaskListTab*, 4> m_lists{};
     calendar::ui::SidePanel* m_side = nullptr;
     contacts::ui::ContactsPage* m_contacts = nullptr;
+    contacts::ui::ContactDialogs* m_contactDialogs = nullptr;
     notes::ui::NotesTab* m_notes = nullptr;
     todo::ui::ToDoTab* m_toDo = nullptr;
     std::unique_ptr<platform::Printer> m_printer;

@@ -1,5 +1,6 @@
 #include "contactlist.h"
 
+#include "contactrecord.h"
 #include "shared/sectioncounter.h"
 #include "store/query.h"
 #include "store/sqltext.h"
@@ -180,6 +181,24 @@ void ContactList::remove(qint64 codcon)
     m_general.setSql({QStringLiteral("DELETE"), QStringLiteral("FROM CRcon63"),
                       QStringLiteral("WHERE codcon = ") + QString::number(codcon)});
     m_general.execSql();
+}
+
+qint64 ContactList::clone(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return 0;
+    // Every value as it stands: a copy is not a new entry the name rules
+    // would reshape.
+    m_general.setSql(insertStatement());
+    for (const QString& name : m_general.parameterNames()) {
+        const int c = rows().columnIndex(name);
+        if (c < 0 || rows().type(row, c) == store::ResultSet::CellType::Null)
+            m_general.setNull(name);
+        else
+            m_general.setText(name, rows().text(row, c));
+    }
+    m_general.execSql();
+    return m_general.insertedKey();
 }
 
 void ContactList::removeBirthdays(qint64 codcon)

@@ -105,6 +105,9 @@ public:
     std::optional<shared::SectionCount> counter();
 
     void remove(qint64 codcon);
+    // Inserts a copy of the contact at `row`, name, picture and attachments
+    // included, with the address book's insert statement. Returns its code.
+    qint64 clone(int row);
     // Deletes every yearly task linked to the contact.
     void removeBirthdays(qint64 codcon);
 

@@ -111,7 +111,7 @@ private slots:
                      caption);
         for (const char* kind : {"One Shot", "Yearly", "Monthly", "Weekly"})
             QVERIFY(entry(menu, {"Insert", "Task", QLatin1String(kind)})->isEnabled());
-        for (const char* other : {"Contact", "Note"})
+        for (const char* other : {"Note"})
             QVERIFY2(!entry(menu, {"Insert", QLatin1String(other)})->isEnabled(), other);
         QVERIFY(entry(menu, {"Insert", "To do"})->isEnabled());
         QVERIFY(!entry(menu, {"Print", "Preview"})->isEnabled());

@@ -192,7 +192,7 @@ private slots:
     void entryLabelsOfSectionsNotBuiltAreDisabled()
     {
         TMainForm& w = r->shown();
-        for (const char* name : {"Label_Conteggio_Note", "Label_Conteggio_Contatti"})
+        for (const char* name : {"Label_Conteggio_Note"})
             QVERIFY2(!w.sidePanel()->findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
         QVERIFY(w.sidePanel()->findChild<QWidget*>(QStringLiteral("Label_Conteggio_Lista"))
                     ->isEnabled());

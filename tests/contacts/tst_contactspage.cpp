@@ -268,8 +268,63 @@ private slots:
         auto page = f.page();
         for (const char* name :
              {"SpeedButtonUOC", "SpeedButtonCSV", "SpeedButtonPrintcontact", "SpeedButtonTele",
-              "SpeedButton_AddContact", "SpeedButtonModContact", "SpeedButtonDupliContact"})
+              "SpeedButton_AddContact", "SpeedButtonModContact"})
             QVERIFY2(!ContactsFixture::find<QToolButton>(*page, name)->isEnabled(), name);
+    }
+
+    // Once someone opens the dialogs, Insert and Modify work, and the list,
+    // its note marker and the card lead to Modify.
+    void modifyFromTheListAndTheCard()
+    {
+        ContactsFixture f;
+        const qint64 anna =
+            f.addContact("Anna", {{"note", "Allergic to cats"}, {"company", "Acme"}});
+        auto page = f.page();
+        QList<std::pair<qint64, bool>> asked;
+        int inserts = 0;
+        connect(page.get(), &ContactsPage::modifyRequested, this,
+                [&](qint64 codcon, bool enlarged) {
+                    asked.append({codcon, enlarged});
+                });
+        connect(page.get(), &ContactsPage::insertRequested, this, [&] { ++inserts; });
+        page->refreshList();
+        page->show();
+        auto* insert = ContactsFixture::find<QToolButton>(*page, "SpeedButton_AddContact");
+        QVERIFY(insert->isEnabled());
+        insert->click();
+        QCOMPARE(inserts, 1);
+
+        auto* grid = ContactsFixture::find<QTableView>(*page, "DBGrid_Contact");
+        QTest::keyClick(grid, Qt::Key_Return);
+        grid->scrollTo(grid->model()->index(0, 9));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, 9)).center());
+        page->drawCardNow();
+        QTest::mouseDClick(ContactsFixture::find<QLineEdit>(*page, "DBEdit_Card_company"),
+                           Qt::LeftButton);
+        QCOMPARE(asked,
+                 (QList<std::pair<qint64, bool>>{{anna, false}, {anna, true}, {anna, false}}));
+    }
+
+    void cloneCopiesTheContactWhole()
+    {
+        ContactsFixture f;
+        f.addContact("Anna");
+        f.addContact("bruno", {{"foto", "C:\\pics\\b.jpg"},
+                               {"allegato", "a.txt"},
+                               {"allegato3", "c.txt"},
+                               {"note", "say \"hi\""}});
+        f.addContact("Carla");
+        auto page = f.page();
+        page->selectRow(1);
+        ContactsFixture::find<QToolButton>(*page, "SpeedButtonDupliContact")->click();
+        QCOMPARE(ContactsFixture::listed(*page), (QStringList{"Anna", "bruno", "bruno", "Carla"}));
+        QCOMPARE(page->selectedRow(), 1);
+        QCOMPARE(f.count("SELECT * FROM CRcon63 WHERE ragsoc = \"bruno\" AND foto = "
+                         "\"C:\\pics\\b.jpg\" AND allegato = \"a.txt\" AND allegato2 IS NULL "
+                         "AND allegato3 = \"c.txt\" AND note = \"say \"\"hi\"\"\""),
+                 2);
+        QVERIFY(f.prompter.shown.isEmpty());
     }
 
     void emptyListEmptiesTheCard()

@@ -5,10 +5,17 @@
 #include "contacts/ui/contactspage.h"
 #include "mainwindowrig.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
+#include <QToolButton>
 
 using app::TMainForm;
 
@@ -21,6 +28,27 @@ QStringList listed(const contacts::ui::ContactsPage& page)
     for (int row = 0; row < grid->model()->rowCount(); ++row)
         out << grid->model()->index(row, 0).data().toString();
     return out;
+}
+
+// Runs `answer` on the modal dialog named `name` once it is up.
+void whenModalOpens(const QString& name, std::function<void(QWidget*)> answer, int tries = 200)
+{
+    QTimer::singleShot(5, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == name)
+            answer(modal);
+        else if (tries > 0)
+            whenModalOpens(name, answer, tries - 1);
+    });
+}
+
+QAction* menuEntry(QMenu* menu, const QString& caption)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->text() == caption)
+            return a;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -70,6 +98,70 @@ private slots:
                  group);
         QCOMPARE(
             w.contactsPage()->findChild<QComboBox*>("ComboBox_KindFindContact")->currentIndex(), 0);
+    }
+
+    // Walking the contacts draws their cards; a New Yearly opened from the
+    // card afterwards is about the contact, not its birthday: only the
+    // Modify Contact dialog links a new yearly task to a contact.
+    void quickTaskIsAboutTheContactNotItsBirthday()
+    {
+        TMainForm& w = r->shown();
+        w.pageControl()->setCurrentIndex(TMainForm::Contacts);
+        contacts::ui::ContactsPage& page = *w.contactsPage();
+        for (int row : {0, 1, 2, 1}) {
+            page.selectRow(row);
+            page.drawCardNow();
+        }
+        QString description;
+        whenModalOpens("AggYearForm", [&](QWidget* d) {
+            description = d->findChild<QLineEdit*>("Edit_id")->text();
+            static_cast<QDialog*>(d)->reject();
+        });
+        auto* quick = page.findChild<QMenu*>("PopupMenuAppRapido");
+        menuEntry(quick, "Yearly")->trigger();
+        QCOMPARE(description, "Bruno");
+    }
+
+    void newContactFromTheMenusAndTheTab_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("Insert button") << "button";
+        QTest::newRow("list menu") << "menu";
+    }
+    void newContactFromTheMenusAndTheTab()
+    {
+        QFETCH(QString, from);
+        TMainForm& w = r->shown();
+        w.pageControl()->setCurrentIndex(TMainForm::Contacts);
+        bool opened = false;
+        whenModalOpens("AggConForm", [&](QWidget* d) {
+            opened = true;
+            static_cast<QDialog*>(d)->reject();
+        });
+        if (from == "button") {
+            w.contactsPage()->findChild<QToolButton*>("SpeedButton_AddContact")->click();
+        } else {
+            auto* menu = w.findChild<QMenu*>("PopupMenuTabelle");
+            QMenu* insert = menuEntry(menu, "Insert")->menu();
+            menuEntry(insert, "Contact")->trigger();
+        }
+        QVERIFY(opened);
+    }
+
+    void modifyReturnsToTheContact()
+    {
+        TMainForm& w = r->shown();
+        w.pageControl()->setCurrentIndex(TMainForm::Contacts);
+        contacts::ui::ContactsPage& page = *w.contactsPage();
+        page.selectRow(2);
+        bool opened = false;
+        whenModalOpens("ModConForm", [&](QWidget* d) {
+            opened = true;
+            static_cast<QDialog*>(d)->accept();
+        });
+        page.findChild<QToolButton*>("SpeedButtonModContact")->click();
+        QVERIFY(opened);
+        QCOMPARE(page.selectedContact().ragsoc, "Carla");
     }
 };
 

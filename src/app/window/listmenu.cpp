@@ -16,8 +16,9 @@ ListMenu::ListMenu(Hooks hooks, QWidget* parent) : QMenu(parent), m_hooks(std::m
         const QChar k = QLatin1Char(kind);
         task->addAction(QLatin1String(caption), this, [this, k] { emit insertTaskRequested(k); });
     }
+    insert->addAction(QStringLiteral("Contact"), this, &ListMenu::insertContactRequested);
     // Their sections come with their own issues.
-    for (const char* caption : {"Contact", "Note"})
+    for (const char* caption : {"Note"})
         insert->addAction(QLatin1String(caption))->setEnabled(false);
     insert->addAction(QStringLiteral("To do"), this, &ListMenu::insertToDoRequested);
 

@@ -10,7 +10,7 @@ namespace app {
 
 // The context menu of the lists and panels of the window: insert a record of
 // any kind, or press the active section's Delete or Modify. Entries whose
-// work is not in the program (contacts, notes, printing) stay disabled.
+// work is not in the program (notes, printing) stay disabled.
 class ListMenu final : public QMenu
 {
     Q_OBJECT
@@ -39,6 +39,7 @@ public:
 signals:
     void insertTaskRequested(QChar kind);
     void insertToDoRequested();
+    void insertContactRequested();
 
 private:
     Hooks m_hooks;

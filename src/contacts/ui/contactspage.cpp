@@ -161,9 +161,10 @@ QWidget* ContactsPage::buildCommands()
     row->addWidget(m_counter);
     row->addWidget(m_help);
 
-    // These come with the contact dialogs, the dialler, the import, the
-    // export and the printed documents; until then they stay off.
-    for (QToolButton* b : {m_insert, m_modify, m_clone, m_dial, m_export, m_import, m_print})
+    // These come with the dialler, the import, the export and the printed
+    // documents; until then they stay off. Insert and Modify wait for
+    // someone to open the contact dialogs.
+    for (QToolButton* b : {m_insert, m_modify, m_dial, m_export, m_import, m_print})
         b->setEnabled(false);
 
     connect(m_insert, &QToolButton::clicked, this, [this] {
@@ -172,10 +173,7 @@ QWidget* ContactsPage::buildCommands()
     });
     connect(m_modify, &QToolButton::clicked, this, &ContactsPage::modifySelected);
     connect(m_delete, &QToolButton::clicked, this, &ContactsPage::deleteSelected);
-    connect(m_clone, &QToolButton::clicked, this, [this] {
-        if (!m_readOnly && hasSelection())
-            emit cloneRequested(selectedContact().codcon);
-    });
+    connect(m_clone, &QToolButton::clicked, this, &ContactsPage::cloneSelected);
     connect(m_mail, &QToolButton::clicked, this, &ContactsPage::openMail);
     connect(m_web, &QToolButton::clicked, this, &ContactsPage::openWeb);
     connect(m_map, &QToolButton::clicked, this, &ContactsPage::openMap);

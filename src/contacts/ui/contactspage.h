@@ -74,13 +74,16 @@ public slots:
     // got shorter), and updates the counter.
     void refreshList();
     void deleteSelected();
+    void cloneSelected();
+    // After a contact dialog saved `codcon`: the groups and the list are read
+    // again; a contact the list did not hold yet becomes the selected one.
+    void contactSaved(qint64 codcon);
     void clearSearch();
     void setCardShown(bool shown);
 
 signals:
     void insertRequested();
     void modifyRequested(qint64 codcon, bool enlargedNote);
-    void cloneRequested(qint64 codcon);
     // A new task of `kind` for the selected contact.
     void newTaskRequested(QChar kind);
     // Yearly tasks were deleted with their contact.

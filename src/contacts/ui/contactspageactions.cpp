@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -87,8 +88,12 @@ void ContactsPage::refreshList()
         emit sectionCounted(count->labelName, count->labelText);
     }
     const bool any = rows > 0;
-    for (QToolButton* b : {m_delete, m_order})
+    for (QToolButton* b : {m_delete, m_order, m_clone})
         b->setEnabled(any);
+    m_insert->setEnabled(
+        isSignalConnected(QMetaMethod::fromSignal(&ContactsPage::insertRequested)));
+    m_modify->setEnabled(
+        any && isSignalConnected(QMetaMethod::fromSignal(&ContactsPage::modifyRequested)));
     m_isNull->setEnabled(!isEmptyEntry(m_find->text()));
     selectRow(remembered < 0 ? (any ? 0 : -1) : std::min(remembered, rows - 1));
 }
@@ -227,6 +232,26 @@ void ContactsPage::deleteSelected()
         m_list->removeBirthdays(c.codcon);
     }
     emit yearlyChanged();
+}
+
+void ContactsPage::cloneSelected()
+{
+    if (m_readOnly || !hasSelection())
+        return;
+    const int remembered = selectedRow();
+    m_list->clone(remembered);
+    refreshList();
+    selectRow(remembered);
+}
+
+void ContactsPage::contactSaved(qint64 codcon)
+{
+    const bool inserted = m_list->rowOf(codcon) < 0;
+    if (m_groupFilter)
+        m_groupFilter->reload();
+    refreshList();
+    if (inserted)
+        selectContact(codcon);
 }
 
 void ContactsPage::openTarget(const QString& target)
