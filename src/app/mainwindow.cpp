@@ -10,7 +10,6 @@
 #include "app/window/titlebar.h"
 #include "calendar/repository.h"
 #include "calendar/taskrecord.h"
-#include "calendar/tasktexts.h"
 #include "calendar/ui/dialogs/taskdialogdeps.h"
 #include "calendar/ui/dialogs/taskdialogs.h"
 #include "calendar/ui/lists/tarcshotform.h"
@@ -18,8 +17,6 @@
 #include "calendar/ui/sidecalendar/sidepanel.h"
 #include "calendar/ui/today/todayview.h"
 #include "contacts/ui/contactspage.h"
-#include "documents/exports.h"
-#include "documents/ui/csvexport.h"
 #include "notes/ui/notestab.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
@@ -227,27 +224,6 @@ void TMainForm::buildListMenu()
         m_listMenu->attachTo(frame);
     if (auto* frame = m_toDo->findChild<QWidget*>(QStringLiteral("Panel_Contorno_ToDo")))
         m_listMenu->attachTo(frame);
-}
-
-void TMainForm::connectToDo()
-{
-    m_toDo->setPrinter(m_printer.get());
-    connect(m_toDo, &todo::ui::ToDoTab::sectionCounted, m_side,
-            [this](const QString& labelName, const QString& labelText) {
-                m_side->showSectionCount(shared::SectionCount{{}, {}, labelName, labelText});
-            });
-    // The plan is read with a selection of its own: the Today tab keeps its
-    // day, its rows and its "Show suspended" whatever the export meets.
-    connect(m_today, &calendar::ui::TodayView::exportRequested, this, [this] {
-        const QDate day = m_today->shownDate();
-        const QLocale locale = calendar::taskLocale();
-        documents::ui::exportCsv(m_services.prompter, documents::DailyPlanExportTitle,
-                                 documents::dailyPlanFileName(day, locale), [this, day, locale] {
-                                     return documents::dailyPlanTable(m_db, day, locale,
-                                                                      m_today->showSuspended());
-                                 });
-        m_today->selectRow(0);
-    });
 }
 
 void TMainForm::connectTaskDialogs()

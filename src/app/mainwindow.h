@@ -156,6 +156,9 @@ private:
     void connectLists();
     void connectTaskDialogs();
     void connectToDo();
+    // The to-do link: the contact, company or group it names, in the
+    // Contacts tab; a single contact found opens for modifying.
+    void openLinkedContact(const QString& link);
     void buildListMenu();
     QWidget* buildContactsPage();
     void connectContacts();
