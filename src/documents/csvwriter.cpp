@@ -9,46 +9,47 @@ namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-void appendLine(QByteArray& out, const QStringList& fields)
+void appendLine(QByteArray& out, const QStringList& fields, const CsvFormat& format)
 {
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            out += ',';
-        out += csvField(fields.at(i)).toUtf8();
+            out += QString(format.delimiter).toUtf8();
+        out += csvField(fields.at(i), format).toUtf8();
     }
     out += LineEnd;
 }
 
 } // namespace
 
-QString csvField(const QString& value)
+QString csvField(const QString& value, const CsvFormat& format)
 {
-    const QString flat = shared::flattenLineBreaks(value);
-    if (!flat.contains(u',') && !flat.contains(u'"'))
+    const QString flat = format.keepLineBreaks ? value : shared::flattenLineBreaks(value);
+    const bool breaks = format.keepLineBreaks && (flat.contains(u'\n') || flat.contains(u'\r'));
+    if (!breaks && !flat.contains(format.delimiter) && !flat.contains(u'"'))
         return flat;
     QString quoted = flat;
     quoted.replace(u'"', QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
 }
 
-QByteArray csvBytes(const CsvTable& table)
+QByteArray csvBytes(const CsvTable& table, const CsvFormat& format)
 {
     QByteArray out;
     out.reserve(qsizetype(64 * (table.rows.size() + 1)));
-    appendLine(out, table.header);
+    appendLine(out, table.header, format);
     for (const QStringList& row : table.rows)
-        appendLine(out, row);
+        appendLine(out, row, format);
     return out;
 }
 
-QString writeCsvFile(const QString& path, const CsvTable& table)
+QString writeCsvFile(const QString& path, const CsvTable& table, const CsvFormat& format)
 {
     QSaveFile file(path);
     // Writing in place would leave a cut file behind on a full disk.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray bytes = csvBytes(table);
+    const QByteArray bytes = csvBytes(table, format);
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();

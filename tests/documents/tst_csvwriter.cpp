@@ -92,6 +92,32 @@ private slots:
                                  << "Café für Jürgen – 東京 ✓";
     }
 
+    // Another delimiter is quoted instead of the comma; kept line breaks
+    // stand inside the quotes.
+    void otherFormat_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("delimiter") << "a;b"
+                                   << "\"a;b\"";
+        QTest::newRow("comma is plain") << "a,b"
+                                        << "a,b";
+        QTest::newRow("quote") << "say \"hi\""
+                               << "\"say \"\"hi\"\"\"";
+        QTest::newRow("line breaks kept") << "Via Roma 1\r\nRoma\nIT"
+                                          << "\"Via Roma 1\r\nRoma\nIT\"";
+    }
+
+    void otherFormat()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, written);
+        const documents::CsvFormat format{u';', true};
+        QCOMPARE(documents::csvField(value, format), written);
+        CsvTable table{{"A", "B"}, {{value, "x"}}};
+        QCOMPARE(documents::csvBytes(table, format), ("A;B\r\n" + written + ";x\r\n").toUtf8());
+    }
+
     void valueComesBackInItsColumn()
     {
         QFETCH(QString, value);
