@@ -7,6 +7,7 @@ class Prompter;
 class Clock;
 class Desktop;
 class SoundPlayer;
+class Telephony;
 class WorkArea;
 } // namespace platform
 
@@ -42,6 +43,8 @@ struct Services
     // when none is given (tests give doubles).
     platform::SoundPlayer* sound = nullptr;
     platform::WorkArea* workArea = nullptr;
+    // Placing calls: through the desktop's "tel:" handler when none is given.
+    platform::Telephony* telephony = nullptr;
 };
 
 } // namespace shared
