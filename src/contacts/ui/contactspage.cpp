@@ -3,6 +3,7 @@
 #include "calendar/ui/commandbutton.h"
 #include "contacts/contactlist.h"
 #include "contactspagemodel.h"
+#include "contactstransfer.h"
 #include "platform/prompter.h"
 #include "shared/appstate.h"
 #include "shared/ui/groupfilter.h"
@@ -161,11 +162,11 @@ QWidget* ContactsPage::buildCommands()
     row->addWidget(m_counter);
     row->addWidget(m_help);
 
-    // These come with the dialler, the import, the export and the printed
-    // documents; until then they stay off. Insert and Modify wait for
-    // someone to open the contact dialogs.
-    for (QToolButton* b : {m_insert, m_modify, m_dial, m_export, m_import, m_print})
+    // Print comes with the printed documents; until then it stays off.
+    // Insert and Modify wait for someone to open the contact dialogs.
+    for (QToolButton* b : {m_insert, m_modify, m_dial, m_export, m_print})
         b->setEnabled(false);
+    new ContactsTransfer(*this, {m_dial, m_export, m_import}, m_database, m_settings, m_services);
 
     connect(m_insert, &QToolButton::clicked, this, [this] {
         if (!m_readOnly)

@@ -88,7 +88,7 @@ void ContactsPage::refreshList()
         emit sectionCounted(count->labelName, count->labelText);
     }
     const bool any = rows > 0;
-    for (QToolButton* b : {m_delete, m_order, m_clone})
+    for (QToolButton* b : {m_delete, m_order, m_clone, m_export})
         b->setEnabled(any);
     m_insert->setEnabled(
         isSignalConnected(QMetaMethod::fromSignal(&ContactsPage::insertRequested)));
@@ -186,6 +186,8 @@ void ContactsPage::drawCard()
     }
     const ListedContact& c = content.contact;
     m_mail->setEnabled(content.any && !c.email.isEmpty());
+    m_dial->setEnabled(content.any &&
+                       !(c.tel.isEmpty() && c.mobile.isEmpty() && c.skype.isEmpty()));
     m_map->setEnabled(content.any && !c.indirizzo.isEmpty());
     m_web->setEnabled(content.any && !c.site.isEmpty() && c.site != QStringLiteral("http://"));
     m_attach->setEnabled(content.any &&
