@@ -3,6 +3,7 @@
 #include "archivepaths.h"
 #include "calendar/dayselection.h"
 #include "calendar/tasktexts.h"
+#include "contactscommands.h"
 #include "exportcommand.h"
 #include "platform/clock.h"
 #include "shared/textutils.h"
@@ -106,7 +107,8 @@ CommandLine parse(const QStringList& arguments)
             else if (what == QLatin1String("plan"))
                 line.exportKind = ExportKind::Plan;
             else
-                line.error = QStringLiteral("bad export '%1': expected todo or plan").arg(what);
+                line.error =
+                    QStringLiteral("bad export '%1': expected todo, plan or contacts").arg(what);
         } else if (argument == DateOption) {
             line.exportDate = valueOf(i, DateOption).value_or(QString());
         } else if (argument == HelpOption) {
@@ -135,6 +137,9 @@ QString usage()
         "       corvandine --agenda [DATE] [--days N] [--archive DIR]\n"
         "       corvandine --export todo FILE [--archive DIR]\n"
         "       corvandine --export plan FILE [--date DATE] [--archive DIR]\n"
+        "       corvandine --export contacts FILE [--layout complete|chopped] [--archive DIR]\n"
+        "       corvandine --import contacts FILE [--mode skip|update|new|integrate]\n"
+        "                  [--delete-all] [--group NAME] [--delimiter C] [--archive DIR]\n"
         "       corvandine --help | --version\n"
         "\n"
         "Without options the organizer window starts.\n"
@@ -151,12 +156,24 @@ QString usage()
         "                   write the daily plan of --date DATE (default today) to\n"
         "                   FILE as the Today tab's Export does, suspended tasks\n"
         "                   left out\n"
+        "  --export contacts FILE\n"
+        "                   write every contact to FILE as the Contacts tab's Export\n"
+        "                   does, in the complete (default) or the chopped layout\n"
+        "  --import contacts FILE\n"
+        "                   read contacts from FILE, whose first line names the\n"
+        "                   columns as the complete export does (Name, Company, Phone,\n"
+        "                   Mobile, Skype, Fax, E-mail, Web, Address, Note, Group);\n"
+        "                   --mode as the Contacts tab's import (default skip),\n"
+        "                   --delete-all empties the address book first, --group adds\n"
+        "                   NAME to every imported contact's group, --delimiter C\n"
+        "                   separates the fields (default \";\")\n"
         "  --archive DIR    use the archive in folder DIR\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
         "\n"
-        "The agenda and the exports only read the archive. Exit codes: 0 done, 2 bad\n"
-        "option or date, archive missing or unreadable, file not written.\n");
+        "The agenda and the exports only read the archive; an import writes all of its\n"
+        "contacts or, on any error, none. Exit codes: 0 done, 2 bad option, date or\n"
+        "file, archive missing or unreadable, file not written.\n");
 }
 
 std::optional<QDate> parseDate(const QString& text)
@@ -314,6 +331,8 @@ int exportFile(const CommandLine& line, QTextStream& err, const CommandLineEnvir
 std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                   const CommandLineEnvironment& env)
 {
+    if (const auto code = runContactsCommand(arguments, out, err, env))
+        return code;
     const CommandLine line = parse(arguments);
     if (!line.handled())
         return std::nullopt;
@@ -341,7 +360,7 @@ std::optional<int> runCommandLine(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     // Decided before any application object exists, so that the window's
     // application can still be created when the command line is not ours.
-    if (!parse(arguments).handled())
+    if (!parse(arguments).handled() && !isContactsCommand(arguments))
         return std::nullopt;
     // No application object at all: building one costs more than answering
     // a day's agenda. The name still places the per-user archive folder.

@@ -239,6 +239,21 @@ ImportMapping completeExportMapping()
     return mapping;
 }
 
+ImportMapping headerMapping(const QStringList& header)
+{
+    ImportMapping mapping;
+    for (int f = 0; f < ImportFieldCount; ++f) {
+        const QString name = QString::fromLatin1(HeaderNames[size_t(f)]);
+        for (qsizetype c = 0; c < header.size(); ++c) {
+            if (header[c].trimmed().compare(name, Qt::CaseInsensitive) == 0) {
+                mapping.columns[size_t(f)][0] = int(c);
+                break;
+            }
+        }
+    }
+    return mapping;
+}
+
 QString withGroup(const QString& groups, const QString& group)
 {
     if (groups.isEmpty())

@@ -54,6 +54,9 @@ QStringList completeExportHeader();
 bool isCompleteExportHeader(const QStringList& fields);
 // Each field from the column of the same position.
 ImportMapping completeExportMapping();
+// Each field from the first column named as the complete export names it,
+// letter case and surrounding blanks aside; fields without one not mapped.
+ImportMapping headerMapping(const QStringList& header);
 
 enum class ImportMode
 {

@@ -333,6 +333,13 @@ private slots:
         QCOMPARE(m.at(ImportField::Address), 8);
         QCOMPARE(m.at(ImportField::Group), 10);
         QCOMPARE(m.at(ImportField::Group, 1), ImportMapping::NotMapped);
+        QCOMPARE(headerMapping(header), m);
+
+        // The command line maps other files by their columns' names.
+        const ImportMapping named = headerMapping({" e-mail", "NAME", "x", "Name"});
+        QCOMPARE(named.at(ImportField::Email), 0);
+        QCOMPARE(named.at(ImportField::Name), 1);
+        QVERIFY(!named.maps(ImportField::Phone));
     }
 };
 
