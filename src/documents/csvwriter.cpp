@@ -1,8 +1,7 @@
 #include "csvwriter.h"
 
+#include "savefile.h"
 #include "shared/textutils.h"
-
-#include <QSaveFile>
 
 namespace documents {
 namespace {
@@ -44,20 +43,7 @@ QByteArray csvBytes(const CsvTable& table, const CsvFormat& format)
 
 QString writeCsvFile(const QString& path, const CsvTable& table, const CsvFormat& format)
 {
-    QSaveFile file(path);
-    // Writing in place would leave a cut file behind on a full disk.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = csvBytes(table, format);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return writeWholeFile(path, csvBytes(table, format));
 }
 
 } // namespace documents
