@@ -6,6 +6,7 @@
 #include "notes/ui/notestab.h"
 #include "platform/prompter.h"
 #include "shared/sectioncounter.h"
+#include "window/listmenu.h"
 
 #include <QAction>
 #include <QTabWidget>
@@ -32,6 +33,13 @@ void TMainForm::connectNotes()
             });
     connect(m_notes, &NotesTab::sectionChangeRequested, this, &TMainForm::pageControlMenuChange);
     m_notes->setPrinter(m_printer.get());
+    connect(m_side, &calendar::ui::SidePanel::entryClicked, this, [this](QChar section) {
+        if (section == u'N')
+            m_notes->newNote();
+    });
+    connect(m_listMenu, &ListMenu::insertNoteRequested, m_notes, &notes::ui::NotesTab::newNote);
+    if (auto* list = m_notes->findChild<QWidget*>(QStringLiteral("Panel_ListaNote")))
+        m_listMenu->attachTo(list);
     // Every archive button ends the program or reloads everything.
     m_archive->confirmPendingNoteSave = [this] { m_notes->confirmPendingNoteSave(); };
 }

@@ -115,18 +115,32 @@ void TMainForm::buildPages()
 void TMainForm::buildListMenu()
 {
     // The commands the menu presses are the active section's own buttons.
-    const auto button = [this](const char* command) -> QAbstractButton* {
-        static constexpr std::array<const char*, SectionCount> Suffixes{
-            "Shot", "Year", "Month", "Week", "Today", "Contact", nullptr, "ToDo", nullptr};
+    struct Buttons
+    {
+        const char* remove;
+        const char* modify;
+    };
+    static constexpr std::array<Buttons, SectionCount> Names{{
+        {"SpeedButtonDelShot", "SpeedButtonModShot"},
+        {"SpeedButtonDelYear", "SpeedButtonModYear"},
+        {"SpeedButtonDelMonth", "SpeedButtonModMonth"},
+        {"SpeedButtonDelWeek", "SpeedButtonModWeek"},
+        {"SpeedButtonDelToday", "SpeedButtonModToday"},
+        {"SpeedButtonDelContact", "SpeedButtonModContact"},
+        {"SpeedButtonDelnote", "SpeedButtonmodNote"},
+        {"SpeedButtonDelToDo", "SpeedButtonModToDo"},
+        {nullptr, nullptr},
+    }};
+    const auto button = [this](const char* Buttons::*which) -> QAbstractButton* {
         const int index = m_pages->currentIndex();
-        if (index < 0 || index >= SectionCount || !Suffixes[index])
+        if (index < 0 || index >= SectionCount || !(Names[index].*which))
             return nullptr;
-        return m_sectionPages[index]->findChild<QAbstractButton*>(QLatin1String(command) +
-                                                                  QLatin1String(Suffixes[index]));
+        return m_sectionPages[index]->findChild<QAbstractButton*>(
+            QLatin1String(Names[index].*which));
     };
     ListMenu::Hooks hooks;
-    hooks.deleteButton = [button] { return button("SpeedButtonDel"); };
-    hooks.modifyButton = [button] { return button("SpeedButtonMod"); };
+    hooks.deleteButton = [button] { return button(&Buttons::remove); };
+    hooks.modifyButton = [button] { return button(&Buttons::modify); };
     hooks.locked = [this] { return m_state.programLocked; };
     hooks.readOnly = [this] { return m_dialogDeps->readOnly(); };
     m_listMenu = new ListMenu(std::move(hooks), this);
@@ -145,8 +159,8 @@ void TMainForm::focusActiveSection()
 {
     // Typing goes to the section's search (Today has none: its list).
     static constexpr std::array<const char*, SectionCount> Fields{
-        "Edit_Find_Shot", "Edit_Find_Anno", "Edit_Find_Mese", "Edit_Find_Week",   "DBGrid_Today",
-        nullptr,          nullptr,          nullptr,          "CheckBoxMinimized"};
+        "Edit_Find_Shot", "Edit_Find_Anno",  "Edit_Find_Mese", "Edit_Find_Week",   "DBGrid_Today",
+        nullptr,          "Edit_Filtrafile", nullptr,          "CheckBoxMinimized"};
     const int index = m_pages->currentIndex();
     if (m_state.firstShowPending || index < 0 || !Fields[index])
         return;

@@ -47,14 +47,6 @@ void TMainForm::buildSidePanel()
         else if (sectionOfKind(section) >= 0)
             newTask(section);
     });
-    // Notes bring their own New dialogs; until then their counter leads
-    // nowhere.
-    for (const char* name : {"Label_Conteggio_Note"}) {
-        if (auto* label = m_side->findChild<QWidget*>(QLatin1String(name))) {
-            label->setEnabled(false);
-            label->unsetCursor();
-        }
-    }
     // The side panel's state is an option: the next start shows it as left.
     if (auto* toggle = m_today->findChild<QToolButton*>(QStringLiteral("SpeedButtonClendarioLato")))
         connect(toggle, &QToolButton::clicked, this, [this](bool shown) {

@@ -5,6 +5,7 @@
 #include "calendar/ui/lists/tasklisttab.h"
 #include "calendar/ui/today/todayview.h"
 #include "mainwindowrig.h"
+#include "notes/ui/notestab.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -50,6 +51,40 @@ class TestListMenu final : public QObject
 {
     Q_OBJECT
     std::unique_ptr<MainWindowRig> r;
+
+    // A started window whose archive holds a note per title.
+    TMainForm& withNotes(const QStringList& titles)
+    {
+        QStringList sql{QStringLiteral("UPDATE CRset63 SET minimized = \"N\"")};
+        for (const QString& title : titles)
+            sql << QStringLiteral("INSERT INTO CRnot80 (id,note,gruppo) values (\"%1\", "
+                                  "\"text\", \"\")")
+                       .arg(title);
+        r->preset(sql);
+        TMainForm& w = r->make();
+        [&] { QVERIFY(!w.formCreate({})); }();
+        [&] { QTRY_VERIFY(w.isVisible()); }();
+        return w;
+    }
+
+    // What a menu entry opens, seen from inside its modal loop.
+    QString openedBy(TMainForm& w, int tab, const QString& over, const QStringList& path)
+    {
+        QString opened;
+        QTimer::singleShot(0, this, [&opened] {
+            QWidget* modal = QApplication::activeModalWidget();
+            opened = modal ? modal->objectName() : QStringLiteral("nothing");
+            if (modal)
+                modal->close();
+        });
+        QMenu* menu = openOver(w, tab, over);
+        if (!menu)
+            return QStringLiteral("no menu");
+        entry(menu, path)->trigger();
+        menu->close();
+        [&] { QTRY_VERIFY(!opened.isEmpty()); }();
+        return opened;
+    }
 
     QMenu* openOver(TMainForm& w, int tab, const QString& widget)
     {
@@ -111,9 +146,8 @@ private slots:
                      caption);
         for (const char* kind : {"One Shot", "Yearly", "Monthly", "Weekly"})
             QVERIFY(entry(menu, {"Insert", "Task", QLatin1String(kind)})->isEnabled());
-        for (const char* other : {"Note"})
-            QVERIFY2(!entry(menu, {"Insert", QLatin1String(other)})->isEnabled(), other);
-        QVERIFY(entry(menu, {"Insert", "To do"})->isEnabled());
+        for (const char* other : {"Contact", "Note", "To do"})
+            QVERIFY2(entry(menu, {"Insert", QLatin1String(other)})->isEnabled(), other);
         QVERIFY(!entry(menu, {"Print", "Preview"})->isEnabled());
         QVERIFY(!entry(menu, {"Print", "Print"})->isEnabled());
         menu->close();
@@ -151,6 +185,7 @@ private slots:
         QCOMPARE(openedBy({"Modify"}), QStringLiteral("ModShotForm"));
         QCOMPARE(openedBy({"Insert", "Task", "Monthly"}), QStringLiteral("AggMeseForm"));
         QCOMPARE(openedBy({"Insert", "To do"}), QStringLiteral("AggToDoForm"));
+        QCOMPARE(openedBy({"Insert", "Note"}), QStringLiteral("TAggNoteForm"));
 
         // Delete asks the delete question of the section, and deletes on Yes.
         r->prompter.answers.enqueue(true);
@@ -163,6 +198,54 @@ private slots:
         QTRY_COMPARE(w.taskList(TMainForm::Shot)->model().rowCount(), 0);
         w.pageControl()->setCurrentIndex(TMainForm::Today);
         QCOMPARE(w.today()->model().rowCount(), 0);
+    }
+
+    // Over the notes list Delete and Modify follow the Notes tab's own
+    // buttons; the menu opens where the mouse is.
+    void notesList_data()
+    {
+        QTest::addColumn<QStringList>("notes");
+        QTest::addColumn<QStringList>("enabled");
+        QTest::newRow("a note") << QStringList{"Diary"}
+                                << QStringList{"Insert", "Delete", "Modify"};
+        QTest::newRow("no notes") << QStringList{} << QStringList{"Insert"};
+    }
+    void notesList()
+    {
+        QFETCH(QStringList, notes);
+        QFETCH(QStringList, enabled);
+        TMainForm& w = withNotes(notes);
+        QMenu* menu = openOver(w, TMainForm::Notes, QStringLiteral("DBGrid_Note"));
+        QVERIFY(menu);
+        const QWidget* grid =
+            w.findChild<QAbstractScrollArea*>(QStringLiteral("DBGrid_Note"))->viewport();
+        QCOMPARE(menu->pos(), grid->mapToGlobal(QPoint(12, 12)));
+        for (const char* caption : {"Insert", "Delete", "Modify", "Print"})
+            QVERIFY2(entry(menu, {QLatin1String(caption)})->isEnabled() ==
+                         enabled.contains(QLatin1String(caption)),
+                     caption);
+        QVERIFY(entry(menu, {"Insert", "Note"})->isEnabled());
+        menu->close();
+    }
+
+    void notesEntriesDoWhatTheButtonsDo()
+    {
+        TMainForm& w = withNotes({QStringLiteral("Diary")});
+        const QString grid = QStringLiteral("DBGrid_Note");
+        QCOMPARE(openedBy(w, TMainForm::Notes, grid, {"Modify"}), QStringLiteral("TModNoteForm"));
+        QCOMPARE(openedBy(w, TMainForm::Notes, grid, {"Insert", "Note"}),
+                 QStringLiteral("TAggNoteForm"));
+        QCOMPARE(openedBy(w, TMainForm::Notes, grid, {"Insert", "Task", "Weekly"}),
+                 QStringLiteral("AggWeekForm"));
+
+        r->prompter.answers.enqueue(true);
+        QMenu* menu = openOver(w, TMainForm::Notes, grid);
+        QVERIFY(menu);
+        entry(menu, {"Delete"})->trigger();
+        menu->close();
+        QCOMPARE(r->prompter.shown.size(), 1);
+        QVERIFY(r->prompter.shown.first().text.contains(QLatin1String("Diary")));
+        QTRY_COMPARE(w.notesTab()->list().recordCount(), 0);
     }
 
     // The menu sits under the list it was opened over.

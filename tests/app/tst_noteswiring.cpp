@@ -1,6 +1,8 @@
+#include "calendar/ui/sidecalendar/sidepanel.h"
 #include "mainwindowrig.h"
 #include "notes/ui/notestab.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -93,6 +95,18 @@ private slots:
         w.speedButtonEXITClick();
         QVERIFY(m_rig->prompter.shown.isEmpty());
         QCOMPARE(quit.size(), 1);
+    }
+
+    // The side panel counts the notes as the tab lists them.
+    void counterShowsTheNotes()
+    {
+        TMainForm& w = windowWithEditedNote();
+        auto* counter = w.sidePanel()->findChild<QLabel*>(QStringLiteral("Label_Conteggio_Note"));
+        QVERIFY(counter);
+        QCOMPARE(counter->text(), QStringLiteral("Note: 1"));
+        m_rig->prompter.answers.enqueue(false);
+        w.notesTab()->duplicateNote();
+        QCOMPARE(counter->text(), QStringLiteral("Note: 2"));
     }
 
     // The format bar shows the stored appearance at start: nothing to save.

@@ -144,6 +144,8 @@ private slots:
                                 << "AggWeekForm";
         QTest::newRow("repository") << "Label_Conteggio_Deposito"
                                     << "TArcShotForm";
+        QTest::newRow("note") << "Label_Conteggio_Note"
+                              << "TAggNoteForm";
     }
 
     void entryLabelOpensTheNewDialogOfItsKind()
@@ -187,15 +189,15 @@ private slots:
         QCOMPARE(inUse.color(QPalette::WindowText), QColor(Qt::black));
     }
 
-    // Sections not built yet have no New dialog: their counters do nothing
-    // and say so by being disabled.
-    void entryLabelsOfSectionsNotBuiltAreDisabled()
+    // Every section has its New dialog: no counter is left disabled.
+    void entryLabelsAreEnabled()
     {
         TMainForm& w = r->shown();
-        for (const char* name : {"Label_Conteggio_Note"})
-            QVERIFY2(!w.sidePanel()->findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
-        QVERIFY(w.sidePanel()->findChild<QWidget*>(QStringLiteral("Label_Conteggio_Lista"))
-                    ->isEnabled());
+        for (const char* name :
+             {"Label_Conteggio_Giornalieri", "Label_Conteggio_Annuali", "Label_Conteggio_Mensili",
+              "Label_Conteggio_Settimanali", "Label_Conteggio_Lista", "Label_Conteggio_Note",
+              "Label_Conteggio_Contatti", "Label_Conteggio_Deposito"})
+            QVERIFY2(w.sidePanel()->findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
     }
 
     void sidePanelToggleIsStoredAndRestored()
@@ -235,6 +237,7 @@ private slots:
         QTest::newRow("Monthly") << int(TMainForm::Month) << "Edit_Find_Mese";
         QTest::newRow("Weekly") << int(TMainForm::Week) << "Edit_Find_Week";
         QTest::newRow("Today") << int(TMainForm::Today) << "DBGrid_Today";
+        QTest::newRow("Notes") << int(TMainForm::Notes) << "Edit_Filtrafile";
         QTest::newRow("Options") << int(TMainForm::Setup) << "CheckBoxMinimized";
     }
 

@@ -17,9 +17,7 @@ ListMenu::ListMenu(Hooks hooks, QWidget* parent) : QMenu(parent), m_hooks(std::m
         task->addAction(QLatin1String(caption), this, [this, k] { emit insertTaskRequested(k); });
     }
     insert->addAction(QStringLiteral("Contact"), this, &ListMenu::insertContactRequested);
-    // Their sections come with their own issues.
-    for (const char* caption : {"Note"})
-        insert->addAction(QLatin1String(caption))->setEnabled(false);
+    insert->addAction(QStringLiteral("Note"), this, &ListMenu::insertNoteRequested);
     insert->addAction(QStringLiteral("To do"), this, &ListMenu::insertToDoRequested);
 
     m_delete = addAction(QStringLiteral("Delete"), this, [this] {

@@ -9,8 +9,8 @@ class QAbstractButton;
 namespace app {
 
 // The context menu of the lists and panels of the window: insert a record of
-// any kind, or press the active section's Delete or Modify. Entries whose
-// work is not in the program (notes, printing) stay disabled.
+// any kind, or press the active section's Delete or Modify. Printing is not
+// in the program: its entries stay disabled.
 class ListMenu final : public QMenu
 {
     Q_OBJECT
@@ -40,6 +40,7 @@ signals:
     void insertTaskRequested(QChar kind);
     void insertToDoRequested();
     void insertContactRequested();
+    void insertNoteRequested();
 
 private:
     Hooks m_hooks;
