@@ -1,9 +1,11 @@
 #include "notestabfixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
 
 using namespace notes::ui;
 
@@ -51,7 +53,7 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("yes");
-        for (const char* how : {"key", "click", "search", "order", "group"}) {
+        for (const char* how : {"key", "click", "search", "order", "group", "new", "duplicate"}) {
             QTest::newRow(qPrintable(QStringLiteral("%1, Yes").arg(QLatin1String(how))))
                 << QString::fromLatin1(how) << true;
             QTest::newRow(qPrintable(QStringLiteral("%1, No").arg(QLatin1String(how))))
@@ -84,6 +86,15 @@ private slots:
         } else if (how == QLatin1String("order")) {
             f.button("SpeedButtonOrderNote")->click();
             f.tab->findChild<QMenu*>(QStringLiteral("PopupMenu_OrderNote"))->close();
+        } else if (how == QLatin1String("new")) {
+            // The question comes before the dialog, which is closed unused.
+            QTimer::singleShot(0, [] {
+                if (QWidget* dialog = QApplication::activeModalWidget())
+                    dialog->close();
+            });
+            f.button("SpeedButton_NuovaNota")->click();
+        } else if (how == QLatin1String("duplicate")) {
+            f.button("SpeedButtonDupliNote")->click();
         } else {
             QTest::keyClicks(f.child<QComboBox>("ComboBox_Note_Group")->lineEdit(),
                              QStringLiteral("[ VUOTO ]"));
