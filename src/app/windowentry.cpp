@@ -13,6 +13,7 @@
 #include "platform/windowlibrary.h"
 #include "shared/appstate.h"
 #include "store/database.h"
+#include "themes/ui/desktopscheme.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +30,8 @@ extern "C" Q_DECL_EXPORT int corvandine_window_main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDINE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    // System colours in theme files and settings follow this desktop.
+    themes::setDesktopScheme(themes::ui::desktopSchemeFrom(QApplication::palette()));
 
     const QStringList arguments = QApplication::arguments().mid(1);
     const QString archive = app::archiveOverride(arguments).value_or(QString());
