@@ -156,6 +156,7 @@ private:
     void connectLists();
     void connectTaskDialogs();
     void connectToDo();
+    void connectDocuments();
     // The to-do link: the contact, company or group it names, in the
     // Contacts tab; a single contact found opens for modifying.
     void openLinkedContact(const QString& link);

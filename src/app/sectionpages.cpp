@@ -107,6 +107,7 @@ void TMainForm::buildPages()
     connectLists();
     connectTaskDialogs();
     connectToDo();
+    connectDocuments();
     buildListMenu();
     connectContacts();
     connectNotes();

@@ -93,9 +93,9 @@ private slots:
     void hideHintsHidesEveryHintButton_data()
     {
         QTest::addColumn<QString>("button");
-        for (const char* name :
-             {"SpeedButtonHelpShot", "SpeedButtonHelpYear", "SpeedButtonHelpMonth",
-              "SpeedButtonHelpWeek", "SpeedButton_Help", "SpeedButtonHint"})
+        for (const char* name : {"SpeedButtonHelpShot", "SpeedButtonHelpYear",
+                                 "SpeedButtonHelpMonth", "SpeedButtonHelpWeek", "SpeedButton_Help",
+                                 "SpeedButtonHint", "SpeedButtonHintDocument"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
