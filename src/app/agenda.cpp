@@ -140,6 +140,7 @@ QString usage()
         "       corvandine --export contacts FILE [--layout complete|chopped] [--archive DIR]\n"
         "       corvandine --import contacts FILE [--mode skip|update|new|integrate]\n"
         "                  [--delete-all] [--group NAME] [--delimiter C] [--archive DIR]\n"
+        "       corvandine --report KIND --pdf FILE [--date DATE] [--days N] [--archive DIR]\n"
         "       corvandine --help | --version\n"
         "\n"
         "Without options the organizer window starts.\n"
@@ -167,6 +168,12 @@ QString usage()
         "                   --delete-all empties the address book first, --group adds\n"
         "                   NAME to every imported contact's group, --delimiter C\n"
         "                   separates the fields (default \";\")\n"
+        "  --report KIND --pdf FILE\n"
+        "                   print the report of the Print menus to the PDF file FILE\n"
+        "                   (A4, no printer needed); KIND is plan, oneshot, weekly,\n"
+        "                   monthly, yearly, contacts or todo; the plan is the Today\n"
+        "                   list of --date DATE (default today), --days N days from\n"
+        "                   it, each on pages of its own\n"
         "  --archive DIR    use the archive in folder DIR\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
@@ -331,6 +338,9 @@ int exportFile(const CommandLine& line, QTextStream& err, const CommandLineEnvir
 std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                   const CommandLineEnvironment& env)
 {
+    // A report paints: the window library runs it, on Qt's GUI module.
+    if (arguments.contains(QStringLiteral("--report")))
+        return std::nullopt;
     if (const auto code = runContactsCommand(arguments, out, err, env))
         return code;
     const CommandLine line = parse(arguments);

@@ -4,7 +4,9 @@
 // sound.
 #include "app/agenda.h"
 #include "app/application.h"
+#include "app/archivepaths.h"
 #include "app/mainwindow.h"
+#include "app/reportcommand.h"
 #include "platform/clock.h"
 #include "platform/handover.h"
 #include "platform/qt/localinstance.h"
@@ -17,7 +19,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QTextStream>
+#include <cstdio>
 #include <string_view>
 
 Q_LOGGING_CATEGORY(lcInstance, "corvandine.instance", QtWarningMsg)
@@ -26,6 +31,24 @@ static_assert(std::string_view(platform::WindowEntryName) == "corvandine_window_
 
 extern "C" Q_DECL_EXPORT int corvandine_window_main(int argc, char* argv[])
 {
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    if (app::isReportCommand(given)) {
+        // A report needs fonts but no screen: it runs the same from a
+        // scheduled job with no one logged in.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The job's log gets our one line, not Qt's remarks on a session
+        // without a runtime folder.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+        QGuiApplication reportApp(argc, argv);
+        QTextStream err(stderr);
+        return app::runReportCommand(given, err, QDate::currentDate(), app::programFolder());
+    }
     app::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvandine Organizer"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDINE_VERSION));
