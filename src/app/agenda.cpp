@@ -1,5 +1,6 @@
 #include "agenda.h"
 
+#include "almanaccommand.h"
 #include "archivepaths.h"
 #include "calendar/dayselection.h"
 #include "calendar/tasktexts.h"
@@ -141,6 +142,7 @@ QString usage()
         "       corvandine --import contacts FILE [--mode skip|update|new|integrate]\n"
         "                  [--delete-all] [--group NAME] [--delimiter C] [--archive DIR]\n"
         "       corvandine --report KIND --pdf FILE [--date DATE] [--days N] [--archive DIR]\n"
+        "       corvandine --almanac [DATE] [--days N]\n"
         "       corvandine --help | --version\n"
         "\n"
         "Without options the organizer window starts.\n"
@@ -174,6 +176,10 @@ QString usage()
         "                   monthly, yearly, contacts or todo; the plan is the Today\n"
         "                   list of --date DATE (default today), --days N days from\n"
         "                   it, each on pages of its own\n"
+        "  --almanac [DATE] print the zodiac sign, the season, the Moon's phase angle\n"
+        "                   (0 full, 180 new) and its lit part in percent for DATE\n"
+        "                   (yyyy-mm-dd at 12:00, or yyyy-mm-ddThh:mm; default\n"
+        "                   today), --days N days from it; no archive is read\n"
         "  --archive DIR    use the archive in folder DIR\n"
         "  --help           show this text\n"
         "  --version        show the version\n"
@@ -343,6 +349,8 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
         return std::nullopt;
     if (const auto code = runContactsCommand(arguments, out, err, env))
         return code;
+    if (const auto code = runAlmanacCommand(arguments, out, err, env))
+        return code;
     const CommandLine line = parse(arguments);
     if (!line.handled())
         return std::nullopt;
@@ -370,7 +378,8 @@ std::optional<int> runCommandLine(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     // Decided before any application object exists, so that the window's
     // application can still be created when the command line is not ours.
-    if (!parse(arguments).handled() && !isContactsCommand(arguments))
+    if (!parse(arguments).handled() && !isContactsCommand(arguments) &&
+        !isAlmanacCommand(arguments))
         return std::nullopt;
     // No application object at all: building one costs more than answering
     // a day's agenda. The name still places the per-user archive folder.

@@ -19,6 +19,7 @@ namespace app {
 //   corvandine --agenda [DATE] [--days N] [--archive DIR]
 //   corvandine --export todo FILE [--archive DIR]
 //   corvandine --export plan FILE [--date DATE] [--archive DIR]
+//   corvandine --almanac [DATE] [--days N]          (almanaccommand.h)
 //   corvandine --help | --version
 //
 // "--agenda" prints the tasks of the daily view (suspended tasks hidden) for
