@@ -34,6 +34,9 @@ class OptionsTab;
 }
 } // namespace app
 
+namespace astro::ui {
+class SignSeasonPanel;
+}
 namespace calendar {
 class TaskDialogState;
 }
@@ -101,6 +104,7 @@ public:
     contacts::ui::ContactsPage* contactsPage() const { return m_contacts; }
     notes::ui::NotesTab* notesTab() const { return m_notes; }
     calendar::ui::SidePanel* sidePanel() const { return m_side; }
+    astro::ui::SignSeasonPanel* signSeasonPanel() const { return m_signSeason; }
     todo::ui::ToDoTab* toDo() const { return m_toDo; }
     ReminderParts* reminders() const { return m_reminders.get(); }
     bool isPinned() const;
@@ -175,6 +179,8 @@ private:
     void reloadDailyView();
     void focusActiveSection();
     void openRepository();
+    void connectAstro();
+    void showMoonOfShownDay();
     void refreshTaskLists();
     void createReminders(const QStringList& arguments);
     void fixSize();
@@ -198,6 +204,7 @@ private:
     // The task lists of the One Shot, Yearly, Monthly and Weekly tabs, in tab order.
     std::array<calendar::ui::TaskListTab*, 4> m_lists{};
     calendar::ui::SidePanel* m_side = nullptr;
+    astro::ui::SignSeasonPanel* m_signSeason = nullptr;
     contacts::ui::ContactsPage* m_contacts = nullptr;
     contacts::ui::ContactDialogs* m_contactDialogs = nullptr;
     notes::ui::NotesTab* m_notes = nullptr;

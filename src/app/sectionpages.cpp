@@ -108,6 +108,7 @@ void TMainForm::buildPages()
     connectTaskDialogs();
     connectToDo();
     connectDocuments();
+    connectAstro();
     buildListMenu();
     connectContacts();
     connectNotes();

@@ -260,6 +260,12 @@ void SidePanel::setGridTheme(const GridTheme& theme)
     refresh();
 }
 
+void SidePanel::addInformationBox(QWidget* box)
+{
+    box->setParent(this);
+    static_cast<QVBoxLayout*>(layout())->addWidget(box);
+}
+
 void SidePanel::showSectionCount(const shared::SectionCount& count)
 {
     if (auto* label = findChild<QLabel*>(count.labelName))

@@ -54,6 +54,8 @@ public:
     void setGridTheme(const GridTheme& theme);
     // Read-only archive: no new tasks from the calendar, no context menu.
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // Puts another section's box at the bottom of the panel.
+    void addInformationBox(QWidget* box);
     // Writes a section's total on the "Entries" page, as updateSectionCounter
     // reports it after every reload of a list (any section letter).
     void showSectionCount(const shared::SectionCount& count);
