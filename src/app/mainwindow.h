@@ -181,6 +181,7 @@ private:
     void openRepository();
     void connectAstro();
     void showMoonOfShownDay();
+    void openTimeCalculator();
     void refreshTaskLists();
     void createReminders(const QStringList& arguments);
     void fixSize();
