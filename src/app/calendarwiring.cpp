@@ -23,7 +23,11 @@ namespace app {
 
 void TMainForm::connectTaskDialogs()
 {
-    m_printer = std::make_unique<platform::QtPrinter>(this);
+    if (!m_services.printer) {
+        m_qtPrinter = std::make_unique<platform::QtPrinter>(this);
+        m_services.printer = m_qtPrinter.get();
+    }
+    m_printer = m_services.printer;
     m_dialogState = std::make_unique<calendar::TaskDialogState>();
     m_dialogDeps = std::make_unique<calendar::ui::TaskDialogDeps>(
         m_db, *m_settings, m_services, m_state, *m_dialogState, *m_printer);

@@ -17,6 +17,11 @@ class QTabWidget;
 class QMenu;
 class QAction;
 
+namespace documents {
+enum class ReportKind;
+struct ReportContent;
+} // namespace documents
+
 namespace store {
 class Database;
 class Query;
@@ -170,6 +175,12 @@ private:
     void newContact();
     QWidget* buildNotesPage();
     void connectNotes();
+    void connectPrinting();
+    // The banded report of a tab's list as it shows, previewed or printed.
+    documents::ReportContent reportOf(documents::ReportKind kind) const;
+    void printReport(documents::ReportKind kind, bool preview);
+    // The context menu's "Preview" and "Print": the active tab's report.
+    void printActiveSection(bool preview);
     void askNotesBeforeExit();
     void newTask(QChar kind);
     void modifyTask(qint64 codimp, bool enlargedNote);
@@ -210,7 +221,8 @@ private:
     contacts::ui::ContactDialogs* m_contactDialogs = nullptr;
     notes::ui::NotesTab* m_notes = nullptr;
     todo::ui::ToDoTab* m_toDo = nullptr;
-    std::unique_ptr<platform::Printer> m_printer;
+    std::unique_ptr<platform::Printer> m_qtPrinter;
+    platform::Printer* m_printer = nullptr;
     std::unique_ptr<calendar::TaskDialogState> m_dialogState;
     std::unique_ptr<calendar::ui::TaskDialogDeps> m_dialogDeps;
 

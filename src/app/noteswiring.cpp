@@ -32,7 +32,7 @@ void TMainForm::connectNotes()
                 m_side->showSectionCount(shared::SectionCount{{}, {}, labelName, labelText});
             });
     connect(m_notes, &NotesTab::sectionChangeRequested, this, &TMainForm::pageControlMenuChange);
-    m_notes->setPrinter(m_printer.get());
+    m_notes->setPrinter(m_printer);
     connect(m_side, &calendar::ui::SidePanel::entryClicked, this, [this](QChar section) {
         if (section == u'N')
             m_notes->newNote();

@@ -13,7 +13,6 @@
 #include "store/query.h"
 #include "store/settings.h"
 #include "store/sqlerror.h"
-#include "themes/colourtext.h"
 #include "todo/todolist.h"
 
 #include <QDir>
@@ -69,11 +68,6 @@ int fail(QTextStream& err, const QString& message)
     err << "corvandine: " << message << '\n';
     err.flush();
     return ExitUsage;
-}
-
-unsigned colourOf(const store::Settings& settings, store::Settings::Section section)
-{
-    return themes::parseColourText(settings.sectionColour(section)).value_or(0xFFFFFF);
 }
 
 } // namespace
@@ -162,9 +156,8 @@ int runReportCommand(const QStringList& arguments, QTextStream& err, const QDate
             break;
         }
         }
-        const auto section = store::Settings::Section(kindIndex == 6 ? 7 : kindIndex);
         for (documents::ReportContent& r : reports) {
-            r.sectionColour = colourOf(settings, section);
+            r.sectionColour = documents::reportSectionColour(settings, kind);
             r.printedAt = QDateTime(today, QTime::currentTime());
         }
     } catch (const store::SqlError& error) {

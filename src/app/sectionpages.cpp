@@ -112,6 +112,7 @@ void TMainForm::buildPages()
     buildListMenu();
     connectContacts();
     connectNotes();
+    connectPrinting();
 }
 
 void TMainForm::buildListMenu()
@@ -145,8 +146,15 @@ void TMainForm::buildListMenu()
     hooks.modifyButton = [button] { return button(&Buttons::modify); };
     hooks.locked = [this] { return m_state.programLocked; };
     hooks.readOnly = [this] { return m_dialogDeps->readOnly(); };
+    hooks.notesPrintButton = [this]() -> QAbstractButton* {
+        if (m_pages->currentIndex() != Notes)
+            return nullptr;
+        return m_sectionPages[Notes]->findChild<QAbstractButton*>(
+            QStringLiteral("SpeedButtonPrintNote"));
+    };
     m_listMenu = new ListMenu(std::move(hooks), this);
     connect(m_listMenu, &ListMenu::insertTaskRequested, this, &TMainForm::newTask);
+    connect(m_listMenu, &ListMenu::printRequested, this, &TMainForm::printActiveSection);
     connect(m_listMenu, &ListMenu::insertToDoRequested, m_toDo, &todo::ui::ToDoTab::insertEntry);
     m_listMenu->attachTo(m_titleBar);
     for (calendar::ui::TaskListTab* list : m_lists)

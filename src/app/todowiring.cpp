@@ -17,7 +17,7 @@ namespace app {
 
 void TMainForm::connectToDo()
 {
-    m_toDo->setPrinter(m_printer.get());
+    m_toDo->setPrinter(m_printer);
     connect(m_toDo, &todo::ui::ToDoTab::sectionCounted, m_side,
             [this](const QString& labelName, const QString& labelText) {
                 m_side->showSectionCount(shared::SectionCount{{}, {}, labelName, labelText});

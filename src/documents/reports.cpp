@@ -2,6 +2,8 @@
 
 #include "producers.h"
 #include "store/query.h"
+#include "store/settings.h"
+#include "themes/colourtext.h"
 
 namespace documents {
 namespace {
@@ -125,6 +127,29 @@ ReportContent toDoReport(const store::ResultSet& rows)
     for (int r = 0; r < rows.rowCount(); ++r)
         report.rows.push_back({cell(rows, r, id), cell(rows, r, note)});
     return report;
+}
+
+unsigned reportSectionColour(const store::Settings& settings, ReportKind kind)
+{
+    using Section = store::Settings::Section;
+    static constexpr Section Sections[] = {Section::OneShot, Section::Yearly, Section::Monthly,
+                                           Section::Weekly,  Section::Today,  Section::Contacts,
+                                           Section::ToDo};
+    return themes::parseColourText(settings.sectionColour(Sections[int(kind)])).value_or(0xFFFFFF);
+}
+
+ReportKind sectionReportKind(QChar kind)
+{
+    switch (kind.unicode()) {
+    case u'Y':
+        return ReportKind::Yearly;
+    case u'M':
+        return ReportKind::Monthly;
+    case u'W':
+        return ReportKind::Weekly;
+    default:
+        return ReportKind::OneShot;
+    }
 }
 
 } // namespace documents

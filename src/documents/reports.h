@@ -11,6 +11,7 @@
 
 namespace store {
 class ResultSet;
+class Settings;
 }
 
 namespace documents {
@@ -51,6 +52,12 @@ enum class ReportKind
     Contacts,
     ToDo
 };
+
+// The colour of the section whose list `kind` prints, as 0xRRGGBB (white
+// when the section has none that can be drawn).
+unsigned reportSectionColour(const store::Settings& settings, ReportKind kind);
+// The report of a task section by its letter ("O", "Y", "M", "W").
+ReportKind sectionReportKind(QChar kind);
 
 // The rows of a task section list, as its statement returns them.
 ReportContent sectionReport(ReportKind kind, const store::ResultSet& rows,

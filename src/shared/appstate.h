@@ -8,6 +8,7 @@ class Clock;
 class Desktop;
 class SoundPlayer;
 class Telephony;
+class Printer;
 class WorkArea;
 } // namespace platform
 
@@ -45,6 +46,8 @@ struct Services
     platform::WorkArea* workArea = nullptr;
     // Placing calls: through the desktop's "tel:" handler when none is given.
     platform::Telephony* telephony = nullptr;
+    // Printing and print preview: Qt's print dialogs when none is given.
+    platform::Printer* printer = nullptr;
 };
 
 } // namespace shared

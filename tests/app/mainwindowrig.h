@@ -4,6 +4,7 @@
 #include "platform/testing/fakeworkarea.h"
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingdesktop.h"
+#include "platform/testing/recordingprinter.h"
 #include "platform/testing/recordingsoundplayer.h"
 #include "platform/testing/scriptedprompter.h"
 #include "shared/appstate.h"
@@ -24,6 +25,7 @@ struct MainWindowRig
     platform::RecordingDesktop desktop;
     platform::RecordingSoundPlayer sound;
     platform::FakeWorkArea workArea;
+    platform::RecordingPrinter printer;
     shared::AppState state;
     store::Database db;
     std::unique_ptr<app::TMainForm> window;
@@ -34,7 +36,8 @@ struct MainWindowRig
     app::TMainForm& make()
     {
         window = std::make_unique<app::TMainForm>(
-            state, shared::Services{prompter, clock, desktop, &sound, &workArea}, db);
+            state, shared::Services{prompter, clock, desktop, &sound, &workArea, nullptr, &printer},
+            db);
         return *window;
     }
 

@@ -64,32 +64,6 @@ private slots:
         QCOMPARE(quit.size(), 1);
     }
 
-    void commandsOfSectionsNotBuiltAreDisabled_data()
-    {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Today Print") << int(TMainForm::Today) << "SpeedButtonPrintToday";
-        QTest::newRow("One Shot Print") << int(TMainForm::Shot) << "SpeedButtonPrintShot";
-    }
-
-    // A task with a search key on today: every command that has something
-    // to work on is enabled, except those whose work is not in the program.
-    void commandsOfSectionsNotBuiltAreDisabled()
-    {
-        QFETCH(int, tab);
-        QFETCH(QString, button);
-        TMainForm& w = r->shown(QStringLiteral("minimized = \"N\""), QStringLiteral("Dentist"),
-                                QStringLiteral("Anna"));
-        w.pageControl()->setCurrentIndex(tab);
-        QWidget* page = w.pageControl()->currentWidget();
-        const QString modify =
-            QLatin1String(tab == TMainForm::Today ? "SpeedButtonModToday" : "SpeedButtonModShot");
-        QVERIFY(page->findChild<QWidget*>(modify)->isEnabled());
-        QWidget* command = page->findChild<QWidget*>(button);
-        QVERIFY(command);
-        QVERIFY(!command->isEnabled());
-    }
-
     void hideHintsHidesEveryHintButton_data()
     {
         QTest::addColumn<QString>("button");

@@ -1,4 +1,5 @@
 #include "notestabfixture.h"
+#include "platform/testing/recordingprinter.h"
 
 #include <QFile>
 #include <QLabel>
@@ -51,6 +52,25 @@ class TestNoteEditor final : public QObject
 {
     Q_OBJECT
 private slots:
+    // "Print " is there once a printer is, and prints the note under its
+    // title, as the text stands in the editor.
+    void printTheNote()
+    {
+        NotesTabFixture f;
+        f.archive.addRaw(QStringLiteral("Shopping"), QStringLiteral("Milk\r\nBread\r\n"),
+                         QString());
+        f.make();
+        QVERIFY(!f.button("SpeedButtonPrintNote")->isEnabled());
+        platform::RecordingPrinter printer;
+        f.tab->setPrinter(&printer);
+        QVERIFY(f.button("SpeedButtonPrintNote")->isEnabled());
+        f.button("SpeedButtonPrintNote")->click();
+        QCOMPARE(printer.jobs.size(), 1);
+        QCOMPARE(printer.jobs.first().documentName, QStringLiteral("Shopping"));
+        QVERIFY(!printer.jobs.first().preview);
+        QCOMPARE(printer.jobs.first().pages, 1);
+    }
+
     // The find window starts at the cursor, so a match at the very first
     // character is found; then the next one; then it says so, and never
     // wraps around.

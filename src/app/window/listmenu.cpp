@@ -30,9 +30,9 @@ ListMenu::ListMenu(Hooks hooks, QWidget* parent) : QMenu(parent), m_hooks(std::m
     });
     QMenu* print = addMenu(QStringLiteral("Print"));
     m_print = print->menuAction();
-    // The documents are not in the program yet.
-    print->addAction(QStringLiteral("Preview"))->setEnabled(false);
-    print->addAction(QStringLiteral("Print"))->setEnabled(false);
+    m_preview =
+        print->addAction(QStringLiteral("Preview"), this, [this] { emit printRequested(true); });
+    print->addAction(QStringLiteral("Print"), this, [this] { emit printRequested(false); });
     addSeparator();
     addAction(QStringLiteral("Cancel"));
 
@@ -62,7 +62,12 @@ void ListMenu::prepare()
     m_insert->setEnabled(!locked);
     m_delete->setEnabled(onRecord);
     m_modify->setEnabled(onRecord);
-    m_print->setEnabled(false);
+    // Print follows Delete, except on the Notes tab, where the note prints
+    // as text (no preview) whenever its print button could.
+    const QAbstractButton* notesPrint =
+        m_hooks.notesPrintButton ? m_hooks.notesPrintButton() : nullptr;
+    m_print->setEnabled(!locked && (notesPrint ? notesPrint->isEnabled() : onRecord));
+    m_preview->setEnabled(!notesPrint);
 }
 
 } // namespace app

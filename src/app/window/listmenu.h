@@ -9,8 +9,8 @@ class QAbstractButton;
 namespace app {
 
 // The context menu of the lists and panels of the window: insert a record of
-// any kind, or press the active section's Delete or Modify. Printing is not
-// in the program: its entries stay disabled.
+// any kind, press the active section's Delete or Modify, or preview or
+// print the active section's list.
 class ListMenu final : public QMenu
 {
     Q_OBJECT
@@ -24,6 +24,9 @@ public:
         std::function<QAbstractButton*()> modifyButton;
         std::function<bool()> locked;
         std::function<bool()> readOnly;
+        // On the Notes tab its print button, which "Print" follows there;
+        // null on every other tab.
+        std::function<QAbstractButton*()> notesPrintButton;
     };
 
     ListMenu(Hooks hooks, QWidget* parent);
@@ -41,6 +44,7 @@ signals:
     void insertToDoRequested();
     void insertContactRequested();
     void insertNoteRequested();
+    void printRequested(bool preview);
 
 private:
     Hooks m_hooks;
@@ -48,6 +52,7 @@ private:
     QAction* m_delete = nullptr;
     QAction* m_modify = nullptr;
     QAction* m_print = nullptr;
+    QAction* m_preview = nullptr;
 };
 
 } // namespace app

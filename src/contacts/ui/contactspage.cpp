@@ -7,6 +7,7 @@
 #include "platform/prompter.h"
 #include "shared/appstate.h"
 #include "shared/ui/groupfilter.h"
+#include "shared/ui/printmenu.h"
 #include "shared/ui/sectionpalette.h"
 #include "store/database.h"
 #include "store/settings.h"
@@ -162,8 +163,8 @@ QWidget* ContactsPage::buildCommands()
     row->addWidget(m_counter);
     row->addWidget(m_help);
 
-    // Print comes with the printed documents; until then it stays off.
-    // Insert and Modify wait for someone to open the contact dialogs.
+    // Insert, Modify and Print wait for someone to open the contact dialogs
+    // and print the list.
     for (QToolButton* b : {m_insert, m_modify, m_dial, m_export, m_print})
         b->setEnabled(false);
     new ContactsTransfer(*this, {m_dial, m_export, m_import}, m_database, m_settings, m_services);
@@ -173,6 +174,7 @@ QWidget* ContactsPage::buildCommands()
             emit insertRequested();
     });
     connect(m_modify, &QToolButton::clicked, this, &ContactsPage::modifySelected);
+    shared::ui::attachPrintMenu(m_print, [this](bool preview) { emit printRequested(preview); });
     connect(m_delete, &QToolButton::clicked, this, &ContactsPage::deleteSelected);
     connect(m_clone, &QToolButton::clicked, this, &ContactsPage::cloneSelected);
     connect(m_mail, &QToolButton::clicked, this, &ContactsPage::openMail);

@@ -83,6 +83,8 @@ public slots:
 
 signals:
     void insertRequested();
+    // The print menu's "Preview" or "Print" of the list as it shows.
+    void printRequested(bool preview);
     void modifyRequested(qint64 codcon, bool enlargedNote);
     // A new task of `kind` for the selected contact.
     void newTaskRequested(QChar kind);

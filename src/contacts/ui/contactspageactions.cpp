@@ -94,6 +94,8 @@ void ContactsPage::refreshList()
         isSignalConnected(QMetaMethod::fromSignal(&ContactsPage::insertRequested)));
     m_modify->setEnabled(
         any && isSignalConnected(QMetaMethod::fromSignal(&ContactsPage::modifyRequested)));
+    m_print->setEnabled(any &&
+                        isSignalConnected(QMetaMethod::fromSignal(&ContactsPage::printRequested)));
     m_isNull->setEnabled(!isEmptyEntry(m_find->text()));
     selectRow(remembered < 0 ? (any ? 0 : -1) : std::min(remembered, rows - 1));
 }

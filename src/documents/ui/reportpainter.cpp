@@ -1,5 +1,6 @@
 #include "reportpainter.h"
 
+#include "platform/printer.h"
 #include "platform/prompter.h"
 
 #include <QColor>
@@ -219,10 +220,7 @@ int paintReports(const std::vector<ReportContent>& reports, QPagedPaintDevice& d
 {
     if (reports.empty())
         return 0;
-    device.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4),
-                    reports.front().landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                    QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    device.setPageLayout(reportPageLayout(reports.front()));
     QPainter painter;
     if (!painter.begin(&device))
         return 0;
@@ -234,6 +232,29 @@ int paintReports(const std::vector<ReportContent>& reports, QPagedPaintDevice& d
     }
     painter.end();
     return pages;
+}
+
+QPageLayout reportPageLayout(const ReportContent& report)
+{
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       report.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+bool printReports(platform::Printer& printer, const std::vector<ReportContent>& reports,
+                  bool preview)
+{
+    if (reports.empty())
+        return false;
+    const QString name = reports.front().title.trimmed();
+    const QPageLayout layout = reportPageLayout(reports.front());
+    const auto paint = [&reports](QPagedPaintDevice& device) {
+        return paintReports(reports, device);
+    };
+    if (!preview)
+        return printer.printDocument(name, layout, paint);
+    printer.previewDocument(name, layout, paint);
+    return true;
 }
 
 int paintReport(const ReportContent& report, QPagedPaintDevice& device)

@@ -2,7 +2,9 @@
 
 #include "formatbar.h"
 #include "notefindwindow.h"
+#include "noteprint.h"
 #include "notes/noterecord.h"
+#include "platform/printer.h"
 #include "platform/prompter.h"
 #include "shared/appstate.h"
 #include "store/settings.h"
@@ -11,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QToolButton>
@@ -142,8 +145,8 @@ QWidget* NoteEditor::buildTools()
     m_update->setEnabled(false);
     m_undo->setEnabled(false);
     m_open->setEnabled(false);
-    // Printing comes with the documents, the character map and calculator
-    // with the desktop integration: until then these offer nothing.
+    // The character map and calculator come with the desktop integration:
+    // until then these offer nothing. Print waits for a printer.
     m_print->setEnabled(false);
     m_charMap->setEnabled(false);
     m_calc->setEnabled(false);
@@ -155,6 +158,7 @@ QWidget* NoteEditor::buildTools()
     connect(m_findButton, &QToolButton::clicked, this, &NoteEditor::showFind);
     connect(m_date, &QToolButton::clicked, this, &NoteEditor::insertDateTime);
     connect(m_export, &QToolButton::clicked, this, &NoteEditor::exportNote);
+    connect(m_print, &QToolButton::clicked, this, &NoteEditor::printNote);
     connect(m_open, &QToolButton::clicked, this, &NoteEditor::openSelection);
     connect(m_breakLine, &QToolButton::clicked, this, [this](bool down) {
         auto options = m_settings.currentOptions();
@@ -281,8 +285,27 @@ void NoteEditor::textEdited()
 
 void NoteEditor::setToolsEnabled(bool any)
 {
+    m_toolsEnabled = any;
     for (QToolButton* b : {m_findButton, m_export, m_date, m_stats})
         b->setEnabled(any);
+    m_print->setEnabled(any && m_printer);
+}
+
+void NoteEditor::setPrinter(platform::Printer* printer)
+{
+    m_printer = printer;
+    m_print->setEnabled(m_toolsEnabled && m_printer);
+}
+
+void NoteEditor::printNote()
+{
+    if (!m_printer)
+        return;
+    const QString text = m_editor->toPlainText();
+    const QFont font = m_editor->font();
+    m_printer->printDocument(
+        m_title.isEmpty() ? QStringLiteral("Note") : m_title, notePageLayout(),
+        [&text, &font](QPagedPaintDevice& device) { return paintNoteText(text, font, device); });
 }
 
 } // namespace notes::ui

@@ -11,6 +11,10 @@ class QToolButton;
 namespace shared {
 struct Services;
 }
+namespace platform {
+class Printer;
+}
+
 namespace store {
 class Settings;
 }
@@ -62,6 +66,8 @@ public:
     int charset() const;
     // The list-dependent tools, enabled while the list has rows.
     void setToolsEnabled(bool any);
+    // "Print " prints the editor's text through `printer` once there is one.
+    void setPrinter(platform::Printer* printer);
     // A mouse release in the notes list: the editor's selection is dropped.
     void listSelectionReleased();
 
@@ -86,8 +92,11 @@ private:
     void exportNote();
     void selectionReleased();
     void openSelection();
+    void printNote();
 
     store::Settings& m_settings;
+    platform::Printer* m_printer = nullptr;
+    bool m_toolsEnabled = false;
     shared::Services& m_services;
     qint64 m_codnot = 0;
     QString m_title;

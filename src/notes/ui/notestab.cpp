@@ -418,4 +418,10 @@ bool NotesTab::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void NotesTab::setPrinter(platform::Printer* printer)
+{
+    m_printer = printer;
+    m_editor->setPrinter(printer);
+}
+
 } // namespace notes::ui

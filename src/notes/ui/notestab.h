@@ -73,7 +73,8 @@ public:
     void setSuffixGenerator(QRandomGenerator* generator) { m_generator = generator; }
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // Prints the Modify dialog's image. Not owned; none disables its "Print".
-    void setPrinter(platform::Printer* printer) { m_printer = printer; }
+    // Prints the note dialogs' pictures and the editor's text.
+    void setPrinter(platform::Printer* printer);
 
 public slots:
     void newNote();

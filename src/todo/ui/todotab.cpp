@@ -4,6 +4,7 @@
 #include "platform/prompter.h"
 #include "shared/appstate.h"
 #include "shared/ui/groupfilter.h"
+#include "shared/ui/printmenu.h"
 #include "shared/ui/sectionpalette.h"
 #include "store/database.h"
 #include "store/query.h"
@@ -117,8 +118,8 @@ QWidget* ToDoTab::buildCommands()
     m_counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(m_counter);
     row->addWidget(m_help);
-    // The printed documents are not in the program yet.
     m_print->setEnabled(false);
+    shared::ui::attachPrintMenu(m_print, [this](bool preview) { emit printRequested(preview); });
 
     connect(m_insert, &QToolButton::clicked, this, &ToDoTab::insertEntry);
     connect(m_modify, &QToolButton::clicked, this, &ToDoTab::modifySelected);

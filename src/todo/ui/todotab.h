@@ -90,6 +90,8 @@ public slots:
     void exportList();
 
 signals:
+    // The print menu's "Preview" or "Print" of the list as it shows.
+    void printRequested(bool preview);
     // A counter's label on the daily view's "Entries" page.
     void sectionCounted(const QString& labelName, const QString& labelText);
     // The attachment menu's link entry: look the text up in the Contacts tab.

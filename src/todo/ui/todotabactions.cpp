@@ -67,6 +67,8 @@ void ToDoTab::refreshToDoList()
     const bool any = rows > 0;
     for (QToolButton* b : {m_delete, m_modify, m_clone, m_check, m_export, m_orderButton})
         b->setEnabled(any);
+    m_print->setEnabled(any &&
+                        isSignalConnected(QMetaMethod::fromSignal(&ToDoTab::printRequested)));
     m_gauge->setVisible(any);
     selectRow(calendar::rowAfterReload(remembered, rows));
     updateForSelection();

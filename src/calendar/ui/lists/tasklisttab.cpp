@@ -8,6 +8,7 @@
 #include "platform/prompter.h"
 #include "sectiondelegate.h"
 #include "shared/appstate.h"
+#include "shared/ui/printmenu.h"
 #include "shared/ui/sectionpalette.h"
 #include "store/database.h"
 #include "store/settings.h"
@@ -111,7 +112,6 @@ TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(m_frame);
 
-    buildPrintMenu();
     setRecordGrid({m_grid, SectionModel::Presenza, m_memo, m_modify});
     connect(&m_settings, &store::Settings::loaded, this, &TaskListTab::applySettings);
     applySettings();
@@ -157,9 +157,8 @@ QWidget* TaskListTab::buildCommands()
     connect(m_delete, &QToolButton::clicked, this, &TaskListTab::deleteSelected);
     connect(m_clone, &QToolButton::clicked, this, &TaskListTab::cloneSelected);
     connect(m_order, &QToolButton::clicked, this, &TaskListTab::toggleOrder);
-    connect(m_print, &QToolButton::clicked, this, [this] {
-        m_printMenu->popup(m_print->mapToGlobal(QPoint(0, m_print->height())));
-    });
+    shared::ui::attachPrintMenu(m_print,
+                                [this](bool preview) { emit printRequested(m_kind, preview); });
     connect(m_help, &QToolButton::clicked, this, [this] {
         m_services.prompter.tell(sectionHelpMessage(m_kind), platform::Prompter::Kind::Information);
     });
@@ -285,18 +284,6 @@ QWidget* TaskListTab::buildHeader()
     row->addWidget(navigator);
     connect(m_attach, &QToolButton::clicked, this, &TaskListTab::requestAttachment);
     return bar;
-}
-
-void TaskListTab::buildPrintMenu()
-{
-    m_printMenu = new QMenu(this);
-    m_printMenu->setObjectName(QStringLiteral("PopupMenu_STAMPA"));
-    m_printMenu->addAction(QStringLiteral("Preview"), this,
-                           [this] { emit printRequested(m_kind, true); });
-    m_printMenu->addAction(QStringLiteral("Print"), this,
-                           [this] { emit printRequested(m_kind, false); });
-    m_printMenu->addSeparator();
-    m_printMenu->addAction(QStringLiteral("Cancel"));
 }
 
 void TaskListTab::applySettings()

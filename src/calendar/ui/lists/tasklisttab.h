@@ -122,7 +122,6 @@ private:
     QWidget* buildSearch();
     QWidget* buildPeriod();
     QWidget* buildHeader();
-    void buildPrintMenu();
     void applySettings();
     void applyColours();
     void readFilter();
@@ -169,7 +168,6 @@ private:
     QToolButton* m_help = nullptr;
     QToolButton* m_clear = nullptr;
     QToolButton* m_attach = nullptr;
-    QMenu* m_printMenu = nullptr;
 };
 
 } // namespace calendar::ui

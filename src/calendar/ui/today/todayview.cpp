@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "shared/appstate.h"
+#include "shared/ui/printmenu.h"
 #include "shared/ui/recordnavigator.h"
 #include "shared/ui/sectionpalette.h"
 #include "store/database.h"
@@ -141,7 +142,7 @@ QWidget* TodayView::buildCommands()
     connect(m_origin, &QToolButton::clicked, this, &TodayView::followSelected);
     connect(m_attach, &QToolButton::clicked, this,
             [this] { openAttachmentMenu(m_attach->mapToGlobal(QPoint(0, m_attach->height()))); });
-    connect(m_print, &QToolButton::clicked, this, &TodayView::printRequested);
+    shared::ui::attachPrintMenu(m_print, [this](bool preview) { emit printRequested(preview); });
     connect(m_export, &QToolButton::clicked, this, &TodayView::exportRequested);
     connect(m_help, &QToolButton::clicked, this, [this] {
         m_services.prompter.tell(

@@ -112,7 +112,7 @@ signals:
     void alarmListRefreshRequested();
     // "Find": the linked contact, company or group of the selected task.
     void findContactRequested(const QString& searchKey);
-    void printRequested();
+    void printRequested(bool preview);
     void exportRequested();
     // After every refresh: the side calendar, the moon box and the advance
     // warning indicator follow the shown day.
