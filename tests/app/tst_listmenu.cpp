@@ -108,7 +108,7 @@ private slots:
         QTest::addColumn<bool>("task");
         QTest::addColumn<bool>("locked");
         QTest::addColumn<QStringList>("enabled");
-        const QStringList all{"Insert", "Delete", "Modify"};
+        const QStringList all{"Insert", "Delete", "Modify", "Print"};
         QTest::newRow("One Shot list")
             << int(TMainForm::Shot) << "DBGrid_Shot" << true << false << all;
         QTest::newRow("empty list")
@@ -125,8 +125,8 @@ private slots:
                                 << QStringList{};
     }
 
-    // Insert always; Delete and Modify as the section's delete button;
-    // nothing of a section or a document that is not built yet.
+    // Insert always; Delete, Modify and Print as the section's delete
+    // button; nothing but Insert while locked.
     void enableRules()
     {
         QFETCH(int, tab);
@@ -148,8 +148,7 @@ private slots:
             QVERIFY(entry(menu, {"Insert", "Task", QLatin1String(kind)})->isEnabled());
         for (const char* other : {"Contact", "Note", "To do"})
             QVERIFY2(entry(menu, {"Insert", QLatin1String(other)})->isEnabled(), other);
-        QVERIFY(!entry(menu, {"Print", "Preview"})->isEnabled());
-        QVERIFY(!entry(menu, {"Print", "Print"})->isEnabled());
+        QVERIFY(entry(menu, {"Print", "Preview"})->isEnabled());
         menu->close();
     }
 
@@ -200,14 +199,15 @@ private slots:
         QCOMPARE(w.today()->model().rowCount(), 0);
     }
 
-    // Over the notes list Delete and Modify follow the Notes tab's own
-    // buttons; the menu opens where the mouse is.
+    // Over the notes list Delete, Modify and Print follow the Notes tab's
+    // own buttons, and the note has no preview; the menu opens where the
+    // mouse is.
     void notesList_data()
     {
         QTest::addColumn<QStringList>("notes");
         QTest::addColumn<QStringList>("enabled");
         QTest::newRow("a note") << QStringList{"Diary"}
-                                << QStringList{"Insert", "Delete", "Modify"};
+                                << QStringList{"Insert", "Delete", "Modify", "Print"};
         QTest::newRow("no notes") << QStringList{} << QStringList{"Insert"};
     }
     void notesList()
@@ -225,6 +225,7 @@ private slots:
                          enabled.contains(QLatin1String(caption)),
                      caption);
         QVERIFY(entry(menu, {"Insert", "Note"})->isEnabled());
+        QVERIFY(!entry(menu, {"Print", "Preview"})->isEnabled());
         menu->close();
     }
 
