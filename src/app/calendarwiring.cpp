@@ -32,7 +32,7 @@ void TMainForm::connectTaskDialogs()
     m_dialogDeps = std::make_unique<calendar::ui::TaskDialogDeps>(
         m_db, *m_settings, m_services, m_state, *m_dialogState, *m_printer);
     m_dialogDeps->shownDate = [this] { return m_today->shownDate(); };
-    m_dialogDeps->readOnly = [] { return false; };
+    m_dialogDeps->readOnly = [this] { return isReadOnly(); };
 
     using calendar::ui::TaskListTab;
     using calendar::ui::TodayView;

@@ -4,7 +4,9 @@
 #include "mainwindow.h"
 
 #include "app/archivefolder.h"
+#include "app/lock/passwordlock.h"
 #include "app/reminderparts.h"
+#include "app/ui/lockpanel.h"
 #include "app/ui/optionstab.h"
 #include "app/window/escapekey.h"
 #include "app/window/sectiontabbar.h"
@@ -28,6 +30,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -57,13 +60,26 @@ TMainForm::TMainForm(shared::AppState& state, shared::Services services, store::
     layout->setSpacing(0);
 
     buildTitleBar();
+    // Below the title bar either the sections or, while locked, the lock
+    // panel: the sections are then hidden, out of reach of keys, focus and
+    // accessibility.
+    m_body = new QStackedWidget(this);
+    m_body->setObjectName(QStringLiteral("PanelBody"));
+    m_content = new QWidget(m_body);
+    m_content->setObjectName(QStringLiteral("PanelSections"));
+    auto* content = new QVBoxLayout(m_content);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->setSpacing(0);
+    m_body->addWidget(m_content);
+    layout->addWidget(m_body, 1);
     buildPages();
     // The bottom strip: the message panel of announcements and the clock line.
-    m_statusStrip = new QWidget(this);
+    m_statusStrip = new QWidget(m_content);
     m_statusStrip->setObjectName(QStringLiteral("PanelStatus"));
     auto* strip = new QHBoxLayout(m_statusStrip);
     strip->setContentsMargins(4, 2, 4, 0);
-    layout->addWidget(m_statusStrip);
+    content->addWidget(m_statusStrip);
+    buildLockPanel();
     buildTray();
     buildTimers();
 
@@ -212,6 +228,8 @@ void TMainForm::pageControlMenuChange()
         stopTrayAnimation();
     if (index == Today && m_todayReloadPending)
         m_today->refreshDailyView();
+    if (m_state.programLocked && m_lockPanel)
+        m_lockPanel->focusField(rgb);
 }
 
 // ---- Ending ------------------------------------------------------------------------
@@ -224,7 +242,8 @@ void TMainForm::speedButtonEXITClick()
     // asked about by the notes section.
     m_options->closeSpecialPanel();
     askNotesBeforeExit();
-    if (m_settings->isRead() && m_settings->timeCheck()) {
+    // Read-only access skips the question: the alarm cannot be changed there.
+    if (m_settings->isRead() && m_settings->timeCheck() && !isReadOnly()) {
         m_exitQuestionOpen = true;
         m_trayTerminate->setEnabled(false);
         m_pages->setCurrentIndex(Setup);

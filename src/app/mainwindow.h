@@ -7,14 +7,14 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QTabWidget;
 class QMenu;
+class QStackedWidget;
 class QAction;
 
 namespace documents {
@@ -34,7 +34,11 @@ class ArchiveFolder;
 class ReminderParts;
 class SectionTabBar;
 class ListMenu;
+namespace lock {
+class PasswordLock;
+}
 namespace ui {
+class LockPanel;
 class OptionsTab;
 }
 } // namespace app
@@ -120,6 +124,14 @@ public:
     void stopTrayAnimation();
     bool isTrayAnimating() const { return m_trayAnimation.isActive(); }
 
+    // The password lock: "Lock" of the special panel, also run by Iconize
+    // when "Lock on startup" is on. Locks only when a password is stored.
+    void speedButtonPSWClick();
+    bool isLocked() const;
+    // Read-only access: the sections show, every change is refused.
+    bool isReadOnly() const;
+    ui::LockPanel* lockPanel() const { return m_lockPanel; }
+
 signals:
     // The program ends: the event loop should quit with this code.
     void quitRequested(int code);
@@ -196,6 +208,14 @@ private:
     void refreshTaskLists();
     void createReminders(const QStringList& arguments);
     void fixSize();
+    void buildLockPanel();
+    // Covers the window with the lock panel and sets the program-locked flag.
+    void showLockPanel();
+    void editPSWChange(const QString& typed);
+    void speedButtonSolaLetturaClick();
+    // The panel goes and the sections show again, read-only or not.
+    void lifted();
+    void applyReadOnly(bool readOnly);
 
     shared::AppState& m_state;
     shared::Services m_services;
@@ -205,6 +225,10 @@ private:
     std::unique_ptr<ArchiveFolder> m_archive;
     std::unique_ptr<ReminderParts> m_reminders;
     QWidget* m_statusStrip = nullptr;
+    QStackedWidget* m_body = nullptr;
+    QWidget* m_content = nullptr;
+    ui::LockPanel* m_lockPanel = nullptr;
+    std::unique_ptr<lock::PasswordLock> m_lock;
 
     TitleBar* m_titleBar = nullptr;
     QTabWidget* m_pages = nullptr;

@@ -96,7 +96,7 @@ void TMainForm::buildPages()
         m_pages->addTab(page, QLatin1String(SectionPages[i].caption));
     }
     m_pages->setCurrentIndex(Today);
-    layout()->addWidget(m_pages);
+    m_content->layout()->addWidget(m_pages);
     connect(m_pages, &QTabWidget::currentChanged, this, [this] {
         pageControlMenuChange();
         focusActiveSection();
@@ -172,7 +172,8 @@ void TMainForm::focusActiveSection()
         "Edit_Find_Shot", "Edit_Find_Anno",  "Edit_Find_Mese", "Edit_Find_Week",   "DBGrid_Today",
         nullptr,          "Edit_Filtrafile", nullptr,          "CheckBoxMinimized"};
     const int index = m_pages->currentIndex();
-    if (m_state.firstShowPending || index < 0 || !Fields[index])
+    // Behind the lock nothing takes the keys but the password field.
+    if (m_state.firstShowPending || m_state.programLocked || index < 0 || !Fields[index])
         return;
     if (auto* field = m_sectionPages[index]->findChild<QWidget*>(QLatin1String(Fields[index])))
         field->setFocus();

@@ -2,6 +2,7 @@
 #include "app/agenda.h"
 #include "app/archivefolder.h"
 #include "app/archivepaths.h"
+#include "app/lock/passwordlock.h"
 #include "app/reminderparts.h"
 #include "app/ui/advancedpanel.h"
 #include "app/ui/optionstab.h"
@@ -189,8 +190,9 @@ void TMainForm::applySettings()
     }
     m_tabBar->setColoured(allVisible);
     applyStartTab();
-    if (!m_settings->storedPassword().isEmpty() && m_settings->lockOnStartup())
-        m_state.programLocked = true;
+    // Locked from the start: nothing of the sections shows before the password.
+    if (lock::locksAtAppearance(*m_settings) && m_lock->lock())
+        showLockPanel();
 }
 
 void TMainForm::applyStartTab()
@@ -293,6 +295,8 @@ void TMainForm::formShow()
         return;
     m_titleBar->messageButton()->setVisible(m_state.migrationNoticePending
                                             && m_settings->migrationInfo());
+    if (lock::locksAtAppearance(*m_settings) && m_lock->lock())
+        showLockPanel();
 }
 
 } // namespace app

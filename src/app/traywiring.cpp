@@ -1,5 +1,6 @@
 // The tray icon, the window's timers and the ways the window goes away
 // (to the tray or to the taskbar) and comes back.
+#include "app/lock/passwordlock.h"
 #include "app/ui/optionstab.h"
 #include "app/window/titlebar.h"
 #include "mainwindow.h"
@@ -125,7 +126,9 @@ void TMainForm::open1Click()
 
 void TMainForm::iconize()
 {
-    // Locking before iconizing comes with the password lock.
+    // Whoever finds the window in the tray meets the lock.
+    if (lock::locksAtAppearance(*m_settings))
+        speedButtonPSWClick();
     m_state.windowMinimized = true;
     if (m_tray->isVisible())
         hide();

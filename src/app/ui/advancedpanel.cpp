@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
@@ -67,7 +68,8 @@ const QStringList& sectionNames()
 } // namespace
 
 SpecialPanel::SpecialPanel(store::Settings& settings, platform::Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_prompter(prompter)
+    : QWidget(parent), m_settings(settings), m_prompter(prompter),
+      m_passwordSetting(settings, prompter)
 {
     setObjectName(QStringLiteral("Panel_special"));
 
@@ -118,8 +120,14 @@ QWidget* SpecialPanel::buildPassword()
         named(new QCheckBox(QStringLiteral("Read"), box), QStringLiteral("CheckBoxSolaLettura"),
               QStringLiteral("Enable the access in read-only mode"));
 
-    connect(m_password, &QLineEdit::textChanged, this, &SpecialPanel::passwordEdited);
-    connect(m_clear, &QToolButton::clicked, m_password, &QLineEdit::clear);
+    // Only the user's edits count: the field is also filled from the row.
+    connect(m_password, &QLineEdit::textEdited, this, &SpecialPanel::passwordEdited);
+    connect(m_clear, &QToolButton::clicked, this, [this] { passwordEdited(QString()); });
+    // The placeholder is not text to edit: no menu to paste into it and no
+    // drop onto it.
+    m_password->setContextMenuPolicy(Qt::NoContextMenu);
+    m_password->setAcceptDrops(false);
+    m_password->installEventFilter(this);
     connect(m_mask, &QCheckBox::toggled, this, [this](bool masked) {
         m_password->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
     });
@@ -233,7 +241,11 @@ QWidget* SpecialPanel::buildMiscellanea()
 void SpecialPanel::applySettings()
 {
     m_applying = true;
-    m_password->setText(m_settings.password());
+    // A new password being typed survives the reload another option causes.
+    if (!m_passwordSetting.pending()) {
+        m_passwordSetting.reset();
+        showPasswordField();
+    }
     m_lockOnStartup->setChecked(m_settings.lockOnStartup());
     bool isNumber = false;
     const int tab = m_settings.startTab().toInt(&isNumber);
@@ -257,55 +269,78 @@ void SpecialPanel::fillOptions(store::OptionValues& values) const
         values.startTab = QString::number(m_startTab->currentIndex());
 }
 
+void SpecialPanel::showPasswordField()
+{
+    const bool applying = m_applying;
+    m_applying = true;
+    m_password->setText(m_passwordSetting.fieldText());
+    m_applying = applying;
+}
+
+bool SpecialPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // The first key that edits the field replaces the placeholder as a
+    // whole: a character starts the new password, an erasing key empties
+    // the field (which removes the stored password).
+    if (watched == m_password && event->type() == QEvent::KeyPress &&
+        m_passwordSetting.placeholderShown()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool erases = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+                            key->matches(QKeySequence::Cut) ||
+                            key->matches(QKeySequence::DeleteStartOfWord) ||
+                            key->matches(QKeySequence::DeleteEndOfWord) ||
+                            key->matches(QKeySequence::DeleteEndOfLine);
+        const bool types = key->matches(QKeySequence::Paste) ||
+                           (!key->text().isEmpty() && key->text().at(0).isPrint() &&
+                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)));
+        if (erases) {
+            passwordEdited(QString());
+            return true;
+        }
+        if (types) {
+            m_applying = true;
+            m_password->clear();
+            m_applying = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void SpecialPanel::passwordEdited(const QString& text)
 {
-    if (!m_applying && text.isEmpty()) {
-        // Emptying the field removes the password at once, without confirmation.
-        m_settings.setPassword(QString());
-        emit optionsChanged();
+    if (m_applying)
+        return;
+    QString typed = text;
+    // An edit that reached the field some other way keeps only what was typed.
+    if (m_passwordSetting.placeholderShown())
+        typed.remove(lock::PasswordSetting::placeholder().at(0));
+    const bool removed = m_passwordSetting.edit(typed);
+    if (typed != m_password->text()) {
+        m_applying = true;
+        m_password->setText(typed);
+        m_applying = false;
     }
+    if (removed)
+        emit optionsChanged(); // emptying the field removes the password at once
     updatePasswordControls();
 }
 
 void SpecialPanel::updatePasswordControls()
 {
-    const QString text = m_password->text();
-    m_lock->setEnabled(!text.isEmpty() &&
+    const bool filled = m_passwordSetting.filled();
+    m_lock->setEnabled(filled &&
                        isSignalConnected(QMetaMethod::fromSignal(&SpecialPanel::lockRequested)));
-    m_clear->setEnabled(!text.isEmpty());
-    m_readOnly->setEnabled(!text.isEmpty());
-    m_close->setText(!text.isEmpty() && text != m_settings.password() ? confirmCaption
-                                                                      : closeCaption);
+    m_clear->setEnabled(filled);
+    m_readOnly->setEnabled(filled);
+    m_close->setText(m_passwordSetting.pending() ? confirmCaption : closeCaption);
 }
 
 void SpecialPanel::closePanel()
 {
     m_close->setText(closeCaption);
-    const QString typed = m_password->text();
-    const QString stored = m_settings.password();
-    if (!typed.isEmpty() && typed != stored) {
-        const std::optional<QString> again =
-            m_prompter.inputText(QStringLiteral("Confirm password"),
-                                 QStringLiteral("Retype new password"), QString(), false);
-        if (!again || *again != typed) {
-            m_applying = true;
-            m_password->setText(stored);
-            m_applying = false;
-            m_prompter.tell(stored.isEmpty()
-                                ? QStringLiteral("New password NOT confirmed!\rNO password set!")
-                                : QStringLiteral("New password NOT confirmed!\r"
-                                                 "The old password was restored!"),
-                            platform::Prompter::Kind::Warning);
-        } else {
-            m_settings.setPassword(typed);
-            m_prompter.tell(QStringLiteral("New password CONFIRMED!"),
-                            platform::Prompter::Kind::Information);
-        }
+    if (m_passwordSetting.close())
         emit optionsChanged();
-    } else if (typed.isEmpty() && !stored.isEmpty()) {
-        m_settings.setPassword(QString());
-        emit optionsChanged();
-    }
+    showPasswordField();
     updatePasswordControls();
     hide();
     emit closed();

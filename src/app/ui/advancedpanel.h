@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/lock/passwordsetting.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -39,6 +41,9 @@ public:
     // Where the document producers put their pages.
     QWidget* documentPages() const { return m_documents; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // An option of SaveOptions changed: the owner saves and reloads.
     void optionsChanged();
@@ -55,12 +60,14 @@ private:
     QWidget* buildImportantTasks();
     QWidget* buildMiscellanea();
     void passwordEdited(const QString& text);
+    void showPasswordField();
     void updatePasswordControls();
     void refreshPendingButtons();
 
     store::Settings& m_settings;
     platform::Prompter& m_prompter;
     bool m_applying = false;
+    lock::PasswordSetting m_passwordSetting;
 
     QWidget* m_passwordBox = nullptr;
     QLineEdit* m_password = nullptr;

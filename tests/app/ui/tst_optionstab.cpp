@@ -1,3 +1,5 @@
+#include "app/lock/passwordhash.h"
+#include "app/lock/passwordsetting.h"
 #include "app/ui/advancedpanel.h"
 #include "app/ui/optionstab.h"
 #include "platform/testing/manualclock.h"
@@ -201,6 +203,9 @@ private slots:
             << ""
             << "pa\"ss\"" << std::optional<QString>("pa\"ss\"") << "pa\"ss\""
             << "New password CONFIRMED!";
+        QTest::newRow("replaced") << "old"
+                                  << "new" << std::optional<QString>("new") << "new"
+                                  << "New password CONFIRMED!";
         QTest::newRow("mistyped, none before") << ""
                                                << "abc" << std::optional<QString>("abd") << ""
                                                << "New password NOT confirmed!\rNO password set!";
@@ -217,27 +222,82 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, message);
         connectAutostartAndLock();
-        m_settings->setPassword(old);
+        m_settings->setPassword(old.isEmpty() ? QString() : app::lock::hashPassword(old));
         m_tab->saveAndReload();
-        QCOMPARE(stored("psw"), old);
 
         find<QPushButton>("SpeedButtonSpecial")->click();
         QVERIFY(m_tab->specialPanelShown());
         auto* field = find<QLineEdit>("Edit_ImpostaPSW");
-        QCOMPARE(field->text(), old);
-        field->selectAll();
+        // A stored password shows as a placeholder, never as what is stored.
+        const QString placeholder = app::lock::PasswordSetting::placeholder();
+        QCOMPARE(field->text(), old.isEmpty() ? QString() : placeholder);
         QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), typed);
         auto* close = find<QPushButton>("SpeedButtonCloseSpecial");
         QCOMPARE(close->text(), "Confirm PASSWORD");
         m_prompter.texts.enqueue(retyped);
         close->click();
 
         QCOMPARE(m_prompter.shownTexts(), (QStringList{"Retype new password", message}));
-        QCOMPARE(stored("psw"), expected);
-        QCOMPARE(m_settings->password(), expected);
-        QCOMPARE(field->text(), expected);
+        const QString psw = stored("psw");
+        QCOMPARE(m_settings->password(), psw);
+        if (expected.isEmpty()) {
+            QCOMPARE(psw, QString());
+        } else {
+            QVERIFY(app::lock::isPasswordHash(psw));
+            QCOMPARE(app::lock::checkPassword(psw, expected), app::lock::PasswordMatch::Yes);
+        }
+        QCOMPARE(field->text(), expected.isEmpty() ? QString() : placeholder);
         QCOMPARE(close->text(), "Close special menu");
         QVERIFY(!m_tab->specialPanelShown());
+    }
+
+    void placeholderGoesAsAWhole_data()
+    {
+        QTest::addColumn<bool>("erase");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("untouched") << false << ""
+                                   << "placeholder" << false << "Close special menu";
+        QTest::newRow("one erasing key") << true << ""
+                                         << "" << true << "Close special menu";
+        QTest::newRow("typing replaces it") << false << "ab"
+                                            << "ab" << false << "Confirm PASSWORD";
+        QTest::newRow("erased, then typed") << true << "ab"
+                                            << "ab" << true << "Confirm PASSWORD";
+    }
+    void placeholderGoesAsAWhole()
+    {
+        QFETCH(bool, erase);
+        QFETCH(QString, typed);
+        QFETCH(QString, field);
+        QFETCH(bool, removed);
+        QFETCH(QString, caption);
+        connectAutostartAndLock();
+        const QString hash = app::lock::hashPassword("secret");
+        m_settings->setPassword(hash);
+        m_tab->saveAndReload();
+        m_tab->openSpecialPanel();
+        auto* edit = find<QLineEdit>("Edit_ImpostaPSW");
+        // Unmasked, the placeholder still tells nothing of the password.
+        find<QCheckBox>("CheckBoxMaskPSW")->click();
+        QCOMPARE(edit->echoMode(), QLineEdit::Normal);
+        QCOMPARE(edit->text(), app::lock::PasswordSetting::placeholder());
+        edit->setCursorPosition(3);
+        if (erase)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(),
+                 field == "placeholder" ? app::lock::PasswordSetting::placeholder() : field);
+        QCOMPARE(stored("psw"), removed ? QString() : hash);
+        QCOMPARE(find<QPushButton>("SpeedButtonCloseSpecial")->text(), caption);
+        QCOMPARE(find<QCheckBox>("CheckBoxSolaLettura")->isEnabled(), !edit->text().isEmpty());
+        m_prompter.texts.enqueue(std::nullopt);
+        m_tab->closeSpecialPanel();
+        QCOMPARE(stored("psw"), removed ? QString() : hash);
+        QVERIFY(!edit->text().contains("$"));
     }
 
     void clearingPasswordStoresAtOnce()
