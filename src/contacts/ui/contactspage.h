@@ -59,6 +59,7 @@ public:
 
     void setGridTheme(const calendar::GridTheme& theme);
     void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return m_readOnly; }
     void setSuffixGenerator(QRandomGenerator* generator) { m_generator = generator; }
     ContactCard* card() const { return m_card; }
     shared::ui::GroupFilter* groupFilter() const { return m_groupFilter; }

@@ -39,6 +39,8 @@ ContactsTransfer::ContactsTransfer(ContactsPage& page, Buttons buttons, store::D
 
 void ContactsTransfer::openImport()
 {
+    if (m_page.isReadOnly())
+        return;
     ImportDialog dialog(m_db, m_settings, m_services, m_page.window());
     connect(&dialog, &ImportDialog::contactsImported, this, [this](bool groupAdded) {
         // The imported contacts are shown whatever the tab was filtered by.

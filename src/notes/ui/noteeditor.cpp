@@ -200,7 +200,7 @@ void NoteEditor::applySettings()
     m_editor->setHorizontalScrollBarPolicy(m_settings.breakLine() ? Qt::ScrollBarAlwaysOff
                                                                   : Qt::ScrollBarAsNeeded);
     m_formatToggle->setChecked(m_settings.formatBar());
-    m_format->setVisible(m_settings.formatBar());
+    m_format->setVisible(m_settings.formatBar() && !m_readOnly);
     m_hint->setVisible(!m_settings.hideTips());
     applyEditorSettings();
 }
@@ -274,9 +274,20 @@ QString NoteEditor::storedText() const
     return notes::storedText(plainText());
 }
 
+void NoteEditor::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    m_editor->setReadOnly(readOnly);
+    for (QToolButton* b : {m_update, m_undo, m_import, m_date, m_formatToggle})
+        b->setVisible(!readOnly);
+    m_format->setVisible(m_settings.formatBar() && !readOnly);
+    if (readOnly)
+        discardPendingChanges();
+}
+
 void NoteEditor::textEdited()
 {
-    if (m_loading)
+    if (m_loading || m_readOnly)
         return;
     const bool differs = plainText() != m_storedPlain;
     m_undo->setEnabled(differs);

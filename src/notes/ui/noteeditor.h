@@ -70,6 +70,10 @@ public:
     void setPrinter(platform::Printer* printer);
     // A mouse release in the notes list: the editor's selection is dropped.
     void listSelectionReleased();
+    // Read-only access: the text cannot change, so nothing waits to be saved;
+    // the tools that change it and the format bar go.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return m_readOnly; }
 
 signals:
     void updateRequested();
@@ -103,6 +107,7 @@ private:
     QString m_storedPlain; // the stored text with line feeds, for comparing
     bool m_loading = false;
     bool m_lastWasUndo = false;
+    bool m_readOnly = false;
 
     QLabel* m_titleBar = nullptr;
     QPlainTextEdit* m_editor = nullptr;

@@ -25,6 +25,8 @@ using Kind = platform::Prompter::Kind;
 
 void NoteEditor::toggleUndo()
 {
+    if (m_readOnly)
+        return;
     // One button for both: it undoes the last edit, and pressed again takes
     // that undo back.
     if (m_lastWasUndo && m_editor->document()->isRedoAvailable()) {
@@ -89,6 +91,8 @@ void NoteEditor::advancedStats()
 
 void NoteEditor::insertDateTime()
 {
+    if (m_readOnly)
+        return;
     const QDateTime now = m_services.clock.now();
     const QString stamp = store::Settings::formatDateTime(now, m_settings.dataShot()) +
                           QStringLiteral(" - ") + now.toString(QStringLiteral("hh.mm.ss"));

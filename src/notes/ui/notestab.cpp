@@ -106,7 +106,8 @@ QWidget* NotesTab::buildList()
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(3);
-    layout->addWidget(buildCommands(side));
+    m_commands = buildCommands(side);
+    layout->addWidget(m_commands);
     layout->addWidget(buildSearch(side));
     layout->addWidget(m_grid, 1);
 
@@ -366,8 +367,19 @@ void NotesTab::confirmPendingNoteSave()
         m_editor->discardPendingChanges();
 }
 
+void NotesTab::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    m_commands->setVisible(!readOnly);
+    m_editor->setReadOnly(readOnly);
+    if (m_groups)
+        m_groups->setReadOnly(readOnly);
+}
+
 void NotesTab::updateNote()
 {
+    if (m_readOnly)
+        return;
     const NoteEditor::EditedNote edited = m_editor->editedNote();
     if (edited.codnot <= 0)
         return;

@@ -71,7 +71,9 @@ public:
     const store::Query& list() const { return *m_list; }
     // The generator of the delete question's endings. Not owned.
     void setSuffixGenerator(QRandomGenerator* generator) { m_generator = generator; }
-    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // Read-only access: the commands, the group buttons and the editor's
+    // changing tools go; every change is refused.
+    void setReadOnly(bool readOnly);
     // Prints the Modify dialog's image. Not owned; none disables its "Print".
     // Prints the note dialogs' pictures and the editor's text.
     void setPrinter(platform::Printer* printer);
@@ -123,6 +125,7 @@ private:
     bool m_readOnly = false;
     int m_listWidth = 0;
 
+    QWidget* m_commands = nullptr;
     QSplitter* m_splitter = nullptr;
     QWidget* m_listSide = nullptr;
     NoteEditor* m_editor = nullptr;

@@ -73,7 +73,8 @@ ToDoTab::ToDoTab(store::Database& database, store::Settings& settings, shared::S
     auto* layout = new QVBoxLayout(m_frame);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
-    layout->addWidget(buildCommands());
+    m_commands = buildCommands();
+    layout->addWidget(m_commands);
     layout->addWidget(buildSearch());
     layout->addWidget(buildHeader());
     layout->addWidget(m_grid, 1);
@@ -275,6 +276,7 @@ void ToDoTab::setGridTheme(const calendar::GridTheme& theme)
 void ToDoTab::setReadOnly(bool readOnly)
 {
     m_readOnly = readOnly;
+    m_commands->setVisible(!readOnly);
     if (m_groups)
         m_groups->setReadOnly(readOnly);
 }

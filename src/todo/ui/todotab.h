@@ -130,6 +130,7 @@ private:
     platform::Printer* m_printer = nullptr;
     Order m_order = InitialOrder;
     bool m_readOnly = false;
+    QWidget* m_commands = nullptr;
     bool m_started = false;
 
     QWidget* m_frame = nullptr;

@@ -100,7 +100,8 @@ TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
     auto* layout = new QVBoxLayout(m_frame);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
-    layout->addWidget(buildCommands());
+    m_commands = buildCommands();
+    layout->addWidget(m_commands);
     layout->addWidget(buildSearch());
     if (m_kind == QLatin1Char('O'))
         layout->addWidget(buildPeriod());
@@ -124,6 +125,12 @@ TaskListTab::TaskListTab(store::Database& database, store::Settings& settings,
 }
 
 TaskListTab::~TaskListTab() = default;
+
+void TaskListTab::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    m_commands->setVisible(!readOnly);
+}
 
 QWidget* TaskListTab::buildCommands()
 {

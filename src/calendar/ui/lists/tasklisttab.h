@@ -75,8 +75,9 @@ public:
     // The generator of the delete question's endings; the program's own
     // unless another is handed in. Not owned.
     void setSuffixGenerator(QRandomGenerator* generator) { m_generator = generator; }
-    // Read-only archive: nothing is inserted, modified, deleted or cloned.
-    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // Read-only access: the commands go; nothing is inserted, modified,
+    // deleted or cloned.
+    void setReadOnly(bool readOnly);
 
 public slots:
     // Runs the list's statement again with the search and filters as they
@@ -142,6 +143,7 @@ private:
     SectionDelegate* m_delegate = nullptr;
     QRandomGenerator* m_generator = nullptr;
     bool m_readOnly = false;
+    QWidget* m_commands = nullptr;
     bool m_shownOnce = false;
 
     QWidget* m_frame = nullptr;

@@ -77,7 +77,8 @@ TodayView::TodayView(store::Database& database, store::Settings& settings,
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(4, 4, 4, 4);
     frameLayout->setSpacing(3);
-    frameLayout->addWidget(buildCommands());
+    m_commands = buildCommands();
+    frameLayout->addWidget(m_commands);
     frameLayout->addWidget(buildNavigation());
     frameLayout->addWidget(m_grid, 1);
     frameLayout->addWidget(m_memo);
@@ -103,6 +104,12 @@ TodayView::TodayView(store::Database& database, store::Settings& settings,
 }
 
 TodayView::~TodayView() = default;
+
+void TodayView::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    m_commands->setVisible(!readOnly);
+}
 
 QWidget* TodayView::buildCommands()
 {

@@ -66,8 +66,10 @@ public:
     // The generator of the delete question's endings; the program's own,
     // seeded once, unless another is handed in. Not owned.
     void setSuffixGenerator(QRandomGenerator* generator) { m_generator = generator; }
-    // Read-only archive: nothing is inserted, modified, ticked or deleted.
-    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // Read-only access: the commands go; nothing is inserted, modified,
+    // ticked or deleted.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return m_readOnly; }
     // A section list was reopened; an insert then reloads the daily list.
     void markSectionListReloaded() { m_sectionListReloaded = true; }
 
@@ -147,6 +149,7 @@ private:
     QRandomGenerator* m_generator = nullptr;
     QDate m_shown;
     bool m_readOnly = false;
+    QWidget* m_commands = nullptr;
     bool m_sectionListReloaded = false;
     bool m_dayShown = false;
 
