@@ -1,6 +1,7 @@
 #include "agenda.h"
 
 #include "almanaccommand.h"
+#include "app/lock/archivegate.h"
 #include "archivepaths.h"
 #include "calendar/dayselection.h"
 #include "calendar/tasktexts.h"
@@ -185,8 +186,11 @@ QString usage()
         "  --version        show the version\n"
         "\n"
         "The agenda and the exports only read the archive; an import writes all of its\n"
-        "contacts or, on any error, none. Exit codes: 0 done, 2 bad option, date or\n"
-        "file, archive missing or unreadable, file not written.\n");
+        "contacts or, on any error, none. An archive the window opens locked is read\n"
+        "only when its password comes as one line on standard input, for example\n"
+        "  corvandine --agenda < password-file\n"
+        "Exit codes: 0 done, 2 bad option, date or file, archive missing, unreadable\n"
+        "or locked, file not written.\n");
 }
 
 std::optional<QDate> parseDate(const QString& text)
@@ -239,6 +243,13 @@ void openReadOnly(store::Database& database, store::Query& query, const QString&
     query.execSql();
 }
 
+// Empty when the archive may be read; see lock::lockedArchiveRefusal().
+QString lockRefusal(store::Database& database, const CommandLineEnvironment& env)
+{
+    return lock::lockedArchiveRefusal(database,
+                                      env.password ? env.password : lock::standardInputPassword());
+}
+
 int cannotRead(QTextStream& err, const QString& path, const store::SqlError& error)
 {
     return fail(err, QStringLiteral("cannot read %1: %2: %3")
@@ -277,6 +288,8 @@ int printAgenda(const CommandLine& line, QTextStream& out, QTextStream& err,
         store::Database database;
         store::Query query(database);
         openReadOnly(database, query, path);
+        if (const QString refusal = lockRefusal(database, env); !refusal.isEmpty())
+            return fail(err, refusal);
         calendar::tuneForDaySelections(query);
         if (!database.tableExists(QStringLiteral("CRarc66")))
             return fail(
@@ -329,6 +342,8 @@ int exportFile(const CommandLine& line, QTextStream& err, const CommandLineEnvir
         store::Database database;
         store::Query query(database);
         openReadOnly(database, query, path);
+        if (const QString refusal = lockRefusal(database, env); !refusal.isEmpty())
+            return fail(err, refusal);
         const QString failure = writeExport(database, *line.exportKind, line.exportFile, day,
                                             env.locale.value_or(calendar::taskLocale()));
         if (!failure.isEmpty())

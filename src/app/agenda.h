@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QTextStream;
@@ -35,6 +36,10 @@ namespace app {
 //
 // "--archive DIR" takes DIR as the archive folder, for the agenda and for the
 // window alike; without it the archive is found as the program finds it.
+//
+// An archive the window would open locked is read only when its password
+// comes as one line on standard input; without it, or with a wrong one, the
+// command ends with exit code 2 and one line on the error stream.
 
 // What the command line needs from around it; empty members take the
 // program's own (system clock, program folder, task locale).
@@ -43,6 +48,8 @@ struct CommandLineEnvironment
     const platform::Clock* clock = nullptr;
     QString programFolder;
     std::optional<QLocale> locale;
+    // The password of a locked archive: one line of standard input when empty.
+    std::function<std::optional<QString>()> password;
 };
 
 // Exit codes.

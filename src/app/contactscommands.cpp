@@ -1,6 +1,7 @@
 #include "contactscommands.h"
 
 #include "agenda.h"
+#include "app/lock/archivegate.h"
 #include "archivepaths.h"
 #include "contacts/contactexport.h"
 #include "contacts/contactimport.h"
@@ -166,6 +167,11 @@ std::optional<int> runContactsCommand(const QStringList& arguments, QTextStream&
     try {
         store::Database db;
         db.open(path);
+        // The window would ask for the password before either.
+        if (const QString refusal = lock::lockedArchiveRefusal(
+                db, env.password ? env.password : lock::standardInputPassword());
+            !refusal.isEmpty())
+            return fail(err, refusal);
         return c.import ? importContacts(c, db, out, err) : exportContacts(c, db, out, err);
     } catch (const store::SqlError& error) {
         // The import is one transaction: nothing of it stays.

@@ -78,7 +78,7 @@ bool isReportCommand(const QStringList& arguments)
 }
 
 int runReportCommand(const QStringList& arguments, QTextStream& err, const QDate& today,
-                     const QString& programFolder)
+                     const QString& programFolder, const lock::PasswordLine& password)
 {
     using documents::ReportKind;
     const ReportLine line = parse(arguments);
@@ -124,6 +124,10 @@ int runReportCommand(const QStringList& arguments, QTextStream& err, const QDate
         store::Query list(database);
         list.setSql({QStringLiteral("PRAGMA query_only = 1")});
         list.execSql();
+        if (const QString refusal = lock::lockedArchiveRefusal(
+                database, password ? password : lock::standardInputPassword());
+            !refusal.isEmpty())
+            return fail(err, refusal);
         store::Settings settings(database);
         settings.load();
         const QLocale locale = calendar::taskLocale();

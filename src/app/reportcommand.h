@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/lock/archivegate.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -23,7 +25,9 @@ bool isReportCommand(const QStringList& arguments);
 // Runs it; the exit code is 0, or 2 with one line on `err` for bad input,
 // a missing or unreadable archive or a file that could not be written.
 // Needs a QGuiApplication (fonts).
+// An archive the window would open locked is read only with its password,
+// from `password` or, when none is given, one line of standard input.
 int runReportCommand(const QStringList& arguments, QTextStream& err, const QDate& today,
-                     const QString& programFolder);
+                     const QString& programFolder, const lock::PasswordLine& password = {});
 
 } // namespace app
