@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/desktopentries.h"
 #include "shared/appstate.h"
 
 #include <QIcon>
@@ -89,6 +90,10 @@ public:
     TMainForm(shared::AppState& state, shared::Services services, store::Database& database,
               QWidget* parent = nullptr);
     ~TMainForm() override;
+
+    // The autostart entry, launcher, tools and drive to use instead of the
+    // desktop's own; before formCreate().
+    void setDesktopEntries(const platform::DesktopEntries& entries) { m_entries = entries; }
 
     // The ordered creation sequence. Returns the exit code when the program
     // must end before its event loop runs (too long a path, an archive that
@@ -216,6 +221,16 @@ private:
     // The panel goes and the sections show again, read-only or not.
     void lifted();
     void applyReadOnly(bool readOnly);
+    // Desktop integration.
+    void connectDesktop();
+    // The desktop's own entries for those not given; then what the session does.
+    void readAutostart();
+    void reconcileAutostart();
+    void createDesktopLauncher();
+    void openVisibleTabs();
+    void openMigrationNotice();
+    void askToOpenPage(const QString& question, const QString& address);
+    QColor tabTextColour() const;
 
     shared::AppState& m_state;
     shared::Services m_services;
@@ -229,6 +244,15 @@ private:
     QWidget* m_content = nullptr;
     ui::LockPanel* m_lockPanel = nullptr;
     std::unique_ptr<lock::PasswordLock> m_lock;
+    platform::DesktopEntries m_entries;
+    std::unique_ptr<platform::Autostart> m_ownAutostart;
+    std::unique_ptr<platform::DesktopLauncher> m_ownLauncher;
+    std::unique_ptr<platform::DesktopTools> m_ownTools;
+    std::unique_ptr<platform::ProgramDrive> m_ownDrive;
+    // Whether the session starts the program, as last read or written.
+    bool m_autostartOn = false;
+    // The migration notice was closed in this run.
+    bool m_migrationNoticeClosed = false;
 
     TitleBar* m_titleBar = nullptr;
     QTabWidget* m_pages = nullptr;

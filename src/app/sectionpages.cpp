@@ -113,6 +113,7 @@ void TMainForm::buildPages()
     connectContacts();
     connectNotes();
     connectPrinting();
+    connectDesktop();
 }
 
 void TMainForm::buildListMenu()

@@ -81,6 +81,7 @@ std::optional<int> TMainForm::formCreate(const QStringList& commandLine)
         return 1;
     calendar::purgeDeleteAfterTasks(*m_general, m_services.clock.today());
     applySettings();
+    readAutostart();
     m_today->showToday();
     applyWindowSize();
 
@@ -293,8 +294,18 @@ void TMainForm::formShow()
 {
     if (!m_settings->isRead())
         return;
-    m_titleBar->messageButton()->setVisible(m_state.migrationNoticePending
-                                            && m_settings->migrationInfo());
+    if (m_state.migrationNoticePending) {
+        const bool notice = m_settings->migrationInfo();
+        m_titleBar->messageButton()->setVisible(notice);
+        // Pressed by itself, once the window is up.
+        if (notice)
+            QTimer::singleShot(0, this, [this] {
+                if (m_state.migrationNoticePending && isVisible())
+                    openMigrationNotice();
+            });
+    } else if (m_migrationNoticeClosed) {
+        m_settings->writeMigrationInfo(false);
+    }
     if (lock::locksAtAppearance(*m_settings) && m_lock->lock())
         showLockPanel();
 }

@@ -5,6 +5,7 @@
 #include "platform/testing/manualclock.h"
 #include "platform/testing/recordingdesktop.h"
 #include "platform/testing/recordingprinter.h"
+#include "platform/testing/recordingdesktopentries.h"
 #include "platform/testing/recordingsoundplayer.h"
 #include "platform/testing/scriptedprompter.h"
 #include "shared/appstate.h"
@@ -26,6 +27,12 @@ struct MainWindowRig
     platform::RecordingSoundPlayer sound;
     platform::FakeWorkArea workArea;
     platform::RecordingPrinter printer;
+    // The session's autostart, the launcher, the tools and the drive: never
+    // the user's own.
+    platform::FakeAutostart autostart;
+    platform::FakeDesktopLauncher launcher;
+    platform::RecordingDesktopTools tools;
+    platform::FakeProgramDrive drive;
     shared::AppState state;
     store::Database db;
     std::unique_ptr<app::TMainForm> window;
@@ -38,6 +45,7 @@ struct MainWindowRig
         window = std::make_unique<app::TMainForm>(
             state, shared::Services{prompter, clock, desktop, &sound, &workArea, nullptr, &printer},
             db);
+        window->setDesktopEntries({&autostart, &launcher, &tools, &drive});
         return *window;
     }
 

@@ -78,6 +78,10 @@ QWidget* OptionsTab::buildOptionsPage()
     m_help = named(new QToolButton(page), QStringLiteral("SpeedButtonHelpOnLine"),
                    QStringLiteral("Link to online help"));
     m_help->setText(QStringLiteral("Help"));
+    m_social = named(new QToolButton(page), QStringLiteral("SpeedButtonFacebook"),
+                     QStringLiteral("Follow me on Facebook to not miss any updates!"));
+    m_social->setText(QStringLiteral("f"));
+    connect(m_social, &QToolButton::clicked, this, &OptionsTab::socialPageRequested);
     connect(m_hint, &QToolButton::clicked, this, [this] {
         m_services.prompter.tell(QStringLiteral("A lot of settings."),
                                  platform::Prompter::Kind::Information);
@@ -106,6 +110,7 @@ QWidget* OptionsTab::buildOptionsPage()
     bottom->addWidget(m_folder, 1);
     bottom->addWidget(m_hint);
     bottom->addWidget(m_help);
+    bottom->addWidget(m_social);
     grid->addLayout(bottom, 5, 0, 1, 2);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
@@ -211,6 +216,10 @@ QWidget* OptionsTab::buildAlarm(QWidget* parent)
                                           "Windows for new mail notification.  "));
     m_soundName = named(new QLabel(box), QStringLiteral("Label_SoundName"));
     m_soundName->setMinimumWidth(1);
+    m_downloadAlarms = named(new QToolButton(box), QStringLiteral("SpeedButtonDownloadAlarms"),
+                             QStringLiteral("Download alarms from Corvandine Organizer website"));
+    m_downloadAlarms->setText(QStringLiteral("www"));
+    connect(m_downloadAlarms, &QToolButton::clicked, this, &OptionsTab::downloadAlarmsRequested);
 
     connect(m_timeCheck, &QCheckBox::clicked, this, &OptionsTab::saveAndReload);
     connect(m_popup, &QCheckBox::clicked, this, &OptionsTab::saveAndReload);
@@ -226,7 +235,8 @@ QWidget* OptionsTab::buildAlarm(QWidget* parent)
     grid->addWidget(m_chooseSound, 1, 0);
     grid->addWidget(m_playSound, 1, 1);
     grid->addWidget(m_systemSound, 1, 2);
-    grid->addWidget(m_soundName, 2, 0, 1, 3);
+    grid->addWidget(m_soundName, 2, 0, 1, 2);
+    grid->addWidget(m_downloadAlarms, 2, 2, Qt::AlignRight);
     return box;
 }
 
@@ -336,6 +346,12 @@ void OptionsTab::setWindowSize(const QSize& size, bool maximized)
     m_defaultSize->setEnabled(size != defaultWindowSize && !maximized);
 }
 
+void OptionsTab::setAutostartTicked(bool on)
+{
+    m_autostart->setChecked(on);
+    saveAndReload();
+}
+
 void OptionsTab::saveAndReload()
 {
     store::OptionValues v = m_settings.currentOptions();
@@ -413,6 +429,8 @@ void OptionsTab::refreshPendingButtons()
     m_themeModify->setEnabled(connectedTo(&OptionsTab::themeEditorRequested));
     m_visibleTabs->setEnabled(connectedTo(&OptionsTab::visibleTabsRequested));
     m_help->setEnabled(connectedTo(&OptionsTab::onlineHelpRequested));
+    m_social->setEnabled(connectedTo(&OptionsTab::socialPageRequested));
+    m_downloadAlarms->setEnabled(connectedTo(&OptionsTab::downloadAlarmsRequested));
     updateSoundControls();
 }
 

@@ -43,6 +43,9 @@ public:
 
     // Writes the options as the controls show them and reads the row back.
     void saveAndReload();
+    // Ticks or unticks "Autostart" and stores it, without asking for the
+    // logon entry to change (the caller has just read or written it).
+    void setAutostartTicked(bool on);
 
 signals:
     void autostartChanged(bool on);
@@ -64,6 +67,8 @@ signals:
     void fixSizeRequested();
     void visibleTabsRequested();
     void onlineHelpRequested();
+    void downloadAlarmsRequested();
+    void socialPageRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,6 +115,8 @@ private:
     QPushButton* m_visibleTabs = nullptr;
     QComboBox* m_scale = nullptr;
     QToolButton* m_help = nullptr;
+    QToolButton* m_social = nullptr;
+    QToolButton* m_downloadAlarms = nullptr;
     QToolButton* m_hint = nullptr;
     QLabel* m_folder = nullptr;
 };

@@ -145,14 +145,16 @@ QWidget* NoteEditor::buildTools()
     m_update->setEnabled(false);
     m_undo->setEnabled(false);
     m_open->setEnabled(false);
-    // The character map and calculator come with the desktop integration:
-    // until then these offer nothing. Print waits for a printer.
+    // The character map and calculator wait for the desktop's tools, print
+    // for a printer: until the window gives them these offer nothing.
     m_print->setEnabled(false);
     m_charMap->setEnabled(false);
     m_calc->setEnabled(false);
 
     connect(m_update, &QToolButton::clicked, this, &NoteEditor::updateRequested);
     connect(m_import, &QToolButton::clicked, this, &NoteEditor::importRequested);
+    connect(m_charMap, &QToolButton::clicked, this, &NoteEditor::characterMapRequested);
+    connect(m_calc, &QToolButton::clicked, this, &NoteEditor::calculatorRequested);
     connect(m_showList, &QToolButton::toggled, this, &NoteEditor::listHidden);
     connect(m_undo, &QToolButton::clicked, this, &NoteEditor::toggleUndo);
     connect(m_findButton, &QToolButton::clicked, this, &NoteEditor::showFind);
@@ -292,6 +294,12 @@ void NoteEditor::textEdited()
     const bool differs = plainText() != m_storedPlain;
     m_undo->setEnabled(differs);
     m_update->setEnabled(differs);
+}
+
+void NoteEditor::setDesktopToolsAvailable(bool available)
+{
+    m_charMap->setEnabled(available);
+    m_calc->setEnabled(available);
 }
 
 void NoteEditor::setToolsEnabled(bool any)

@@ -70,6 +70,8 @@ public:
     void setPrinter(platform::Printer* printer);
     // A mouse release in the notes list: the editor's selection is dropped.
     void listSelectionReleased();
+    // The character map and calculator buttons, once something starts them.
+    void setDesktopToolsAvailable(bool available);
     // Read-only access: the text cannot change, so nothing waits to be saved;
     // the tools that change it and the format bar go.
     void setReadOnly(bool readOnly);
@@ -78,6 +80,8 @@ public:
 signals:
     void updateRequested();
     void importRequested();
+    void characterMapRequested();
+    void calculatorRequested();
     // "Show / hide note's list": true to hide it.
     void listHidden(bool hidden);
 
