@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
     libsqlite3-dev libbenchmark-dev libnova-dev
-    fonts-dejavu-core ccache poppler-utils desktop-file-utils
+    fonts-dejavu-core ccache poppler-utils desktop-file-utils xvfb xauth xdotool
 )
 
 missing=()
