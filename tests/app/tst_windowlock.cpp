@@ -4,12 +4,15 @@
 // the sections can be reached by keys, focus or accessibility.
 #include "app/lock/passwordhash.h"
 #include "app/mainwindow.h"
+#include "app/reminderparts.h"
 #include "app/ui/lockpanel.h"
 #include "mainwindowrig.h"
+#include "reminders/lookahead.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -249,6 +252,43 @@ private slots:
         QVERIFY(!covered(w));
         QVERIFY(!w.isReadOnly());
         QVERIFY(w.pageControl()->isTabVisible(TMainForm::Setup));
+    }
+
+    // An automatic look-ahead only says that something is coming while the
+    // window is locked; the unlock brings the listing it held back.
+    void lookAheadListsAfterTheUnlock()
+    {
+        r->preset({"UPDATE CRset63 SET " + lockedRow(app::lock::hashPassword("pw")) +
+                   ", futuro_flag = true, futuro_days = 5"});
+        r->db.open(r->dir.filePath("myarcs/coarc.abs"));
+        {
+            store::Query q(r->db);
+            q.setSql({"INSERT INTO CRarc66 (id, flag, datefull, orario, sospeso, flagscad, "
+                      "flagfatto, fatto, anticipa) values (\"Exam\", \"O\", :d, \"10:00\", "
+                      "\"N\", \"N\", \"N\", :never, \"Y\")"});
+            q.setDate("d", r->clock.today().addDays(2));
+            q.setDate("never", r->clock.today().addDays(-150000));
+            q.execSql();
+        }
+        r->db.close();
+        TMainForm& w = r->make();
+        QVERIFY(!w.formCreate({}));
+        const auto shownTexts = [] {
+            QStringList texts;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible())
+                    for (QLabel* label : top->findChildren<QLabel*>())
+                        texts << label->text();
+            return texts.join(u'\n');
+        };
+        QTRY_VERIFY(shownTexts().contains("Important task incoming!"));
+        QVERIFY(!shownTexts().contains("Exam"));
+        QVERIFY(w.reminders()->lookAhead().pendingAfterUnlock());
+        QTest::keyClicks(lockField(w), "pw");
+        QVERIFY(!covered(w));
+        QTRY_VERIFY(shownTexts().contains("Exam"));
+        QVERIFY(shownTexts().contains("I inform you that left 2 days"));
+        QVERIFY(!w.reminders()->lookAhead().pendingAfterUnlock());
     }
 
     void everyAppearanceLocks()
