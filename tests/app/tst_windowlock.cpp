@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -252,6 +253,28 @@ private slots:
         QVERIFY(!covered(w));
         QVERIFY(!w.isReadOnly());
         QVERIFY(w.pageControl()->isTabVisible(TMainForm::Setup));
+    }
+
+    // Read-only access cannot switch the time alarm off: ending asks nothing.
+    void readOnlyEndsWithoutTheAlarmQuestion_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("read-only") << true;
+        QTest::newRow("unlocked") << false;
+    }
+    void readOnlyEndsWithoutTheAlarmQuestion()
+    {
+        QFETCH(bool, readOnly);
+        TMainForm& w =
+            r->shown(lockedRow(app::lock::hashPassword("pw"), true) + ", timecheck = \"Y\"");
+        if (readOnly)
+            w.lockPanel()->findChild<QPushButton*>("SpeedButton_SolaLettura")->click();
+        else
+            QTest::keyClicks(lockField(w), "pw");
+        QSignalSpy quit(&w, &TMainForm::quitRequested);
+        w.findChild<QToolButton*>("SpeedButtonEXIT")->click(); // "No" to any question
+        QCOMPARE(quit.count(), readOnly ? 1 : 0);
+        QCOMPARE(r->prompter.shown.size(), readOnly ? 0 : 1);
     }
 
     // An automatic look-ahead only says that something is coming while the
